@@ -1,0 +1,16 @@
+#include <QApplication>
+#include <QDate>
+
+#include "app/main_window.h"
+#include "app/qt_message_sink.h"
+#include "app/startup.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    tolvex::QtMessageSink messages(nullptr);
+    tolvex::TKalkulator_Finansowy window(messages);
+    messages.SetParent(&window);
+    tolvex::StartUp(window, QDate::currentDate());
+    window.show();
+    return app.exec();
+}

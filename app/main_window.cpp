@@ -1,0 +1,171 @@
+#include "app/main_window.h"
+
+#include <QFont>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "app/help_window.h"
+#include "info/informacja_dialog.h"
+#include "info/informacja_page.h"
+#include "interest/odsetki_podatkowe_page.h"
+#include "interest/odsetki_przelicznik_page.h"
+#include "loans/raty_kredyt_page.h"
+#include "payroll/dane_poczatkowe_page.h"
+#include "payroll/place_page.h"
+#include "payroll/skladki_zus_page.h"
+#include "pensions/pension_pages.h"
+
+namespace tolvex {
+
+TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("TKalkulator_Finansowy"));
+    setWindowTitle(QStringLiteral("TOLVEX – kalkulator finansowy · www.tolvex.example"));
+    ctx_.messages = &messages;
+    ctx_.execModal = [](QDialog& dialog) { return dialog.exec(); };
+    ctx_.showHelp = [this](int topic) { Help().ShowTopic(topic); };
+
+    auto* top = new QWidget(this);
+    top->setObjectName(QStringLiteral("PanelTytul"));
+    Label1Nazwa = new QLabel(QStringLiteral("TOLVEX  –  kalkulator płac, odsetek, kredytów i emerytur"), top);
+    Label1Nazwa->setObjectName(QStringLiteral("Label1Nazwa"));
+    QFont titleFont = Label1Nazwa->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
+    Label1Nazwa->setFont(titleFont);
+    Label17 = new QLabel(QStringLiteral("wer. 5.72"), top);
+    Label17->setObjectName(QStringLiteral("Label17"));
+    Wyjscie = new QPushButton(QStringLiteral("&Wyjście"), this);
+    Wyjscie->setObjectName(QStringLiteral("Wyjscie"));
+    Wyjscie->setToolTip(QStringLiteral("Koniec pracy z kalkulatorem finansowym"));
+    auto* topLayout = new QHBoxLayout(top);
+    topLayout->setContentsMargins(8, 4, 8, 4);
+    topLayout->addWidget(Label1Nazwa);
+    topLayout->addSpacing(12);
+    topLayout->addWidget(Label17);
+    topLayout->addStretch(1);
+    topLayout->addWidget(Wyjscie);
+
+    plec = new QTabWidget(this);
+    plec->setObjectName(QStringLiteral("plec"));
+    plec->setToolTip(QStringLiteral("Obliczanie emerytury z III filaru"));
+
+    TabSheet1 = new PlacePage(ctx_, plec);
+    TabSheet2 = new SkladkiZusPage(ctx_, plec);
+    TabSheet3 = new OdsetkiPrzelicznikPage(ctx_, plec);
+    TabSheet4 = new OdsetkiPodatkowePage(ctx_, plec);
+    TabSheet5 = new DanePoczatkowePage(ctx_, plec);
+    TabSheet6 = new PensionPlaceholderPage(QStringLiteral("TabSheet6"), QStringLiteral("Pomoc5"), 5,
+                                           QStringLiteral("Pomoc dla tej zakładki"), QStringLiteral("WyjsciePom4"),
+                                           ctx_, plec);
+    TabSheet7 = new PensionPlaceholderPage(QStringLiteral("TabSheet7"), QStringLiteral("Pomoc6"), 6,
+                                           QStringLiteral("Pomoc dla tej zakładki"), QStringLiteral("WyjsciePom5"),
+                                           ctx_, plec);
+    TabSheet8 = new RatyKredytPage(ctx_, plec);
+    Informacja = new InformacjaPage(ctx_, plec);
+    TabSheet9 = new PensionPlaceholderPage(QStringLiteral("TabSheet9"), QStringLiteral("Pomoc_ZUS"), 8,
+                                           QStringLiteral("Pomoc dla tej zakładki o emeryturach z ZUS"),
+                                           QStringLiteral("WyjsciePom7"), ctx_, plec);
+
+    struct Tab {
+        QWidget* page;
+        const char* caption;
+        const char* hint;
+    };
+    const Tab tabs[] = {
+        {TabSheet1, "Płace", "Wyliczanie płacy"},
+        {TabSheet2, "Skł. ZUS", "Składki ZUS wyliczone dla płacy podanej w poprzedniej zakładce"},
+        {TabSheet3, "Odsetki, przelicznik", "Obliczanie odsetek bankowych, przeliczniki"},
+        {TabSheet4, "Odsetki podat.", "Wyliczanie odsetek podatkowych i ustawowych"},
+        {TabSheet5, "Dane pocz.", "Dane stratowe Kalkulatora"},
+        {TabSheet6, "Emeryt II", "Obliczanie emerytury z II filaru"},
+        {TabSheet7, "Emeryt III", ""},
+        {TabSheet8, "Raty-kredyt", "Obilczanie rat i kredytu"},
+        {Informacja, "Informacja", "Informacja o programie"},
+        {TabSheet9, "Emeryt ZUS", "Emerytura z ZUS"},
+    };
+    for (const auto& t : tabs) {
+        const int i = plec->addTab(t.page, QString::fromUtf8(t.caption));
+        plec->setTabToolTip(i, QString::fromUtf8(t.hint));
+    }
+    plec->setCurrentIndex(0);
+    connect(plec, &QTabWidget::currentChanged, this, &TKalkulator_Finansowy::plecChange);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 6);
+    layout->addWidget(top);
+    layout->addWidget(plec, 1);
+
+    ConnectPageButtons();
+    connect(Wyjscie, &QPushButton::clicked, this, &TKalkulator_Finansowy::WyjscieClick);
+
+    resize(780, 718);
+    if (QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+
+    InformacjaForm = std::make_unique<TInformacja>(this);
+    InformacjaForm->setWindowFlag(Qt::Window);
+    connect(InformacjaForm.get(), &TInformacja::okPressed, TabSheet1, &PlacePage::ResetAllowancesPanel);
+}
+
+TKalkulator_Finansowy::~TKalkulator_Finansowy() = default;
+
+HelpWindow& TKalkulator_Finansowy::Help() {
+    if (!help_) help_ = new HelpWindow(this);
+    help_->setWindowFlag(Qt::Window);
+    return *help_;
+}
+
+void TKalkulator_Finansowy::ConnectPageButtons() {
+    auto wire = [this](const char* name, void (TKalkulator_Finansowy::*slot)()) {
+        if (auto* b = plec->findChild<QPushButton*>(QString::fromLatin1(name))) connect(b, &QPushButton::clicked, this, slot);
+    };
+    wire("WyjsciePom", &TKalkulator_Finansowy::WyjsciePomClick);
+    wire("WyjsciePom1", &TKalkulator_Finansowy::WyjsciePom1Click);
+    wire("WyjsciePom2", &TKalkulator_Finansowy::WyjsciePom2Click);
+    wire("WyjsciePom4", &TKalkulator_Finansowy::WyjsciePom4Click);
+    wire("WyjsciePom5", &TKalkulator_Finansowy::WyjsciePom5Click);
+    wire("WyjsciePom6", &TKalkulator_Finansowy::WyjsciePom6Click);
+    wire("WyjsciePom7", &TKalkulator_Finansowy::WyjsciePom7Click);
+    wire("Pomoc1", &TKalkulator_Finansowy::Pomoc1Click);
+    wire("pomoc2", &TKalkulator_Finansowy::pomoc2Click);
+    wire("Pomoc3", &TKalkulator_Finansowy::Pomoc3Click);
+    wire("Pomoc4", &TKalkulator_Finansowy::Pomoc4Click);
+    wire("Pomoc5", &TKalkulator_Finansowy::Pomoc5Click);
+    wire("Pomoc6", &TKalkulator_Finansowy::Pomoc6Click);
+    wire("Pomoc7", &TKalkulator_Finansowy::Pomoc7Click);
+    wire("Pomoc_ZUS", &TKalkulator_Finansowy::Pomoc_ZUSClick);
+}
+
+void TKalkulator_Finansowy::WyjscieClick() {
+    TabSheet1->ResetAwardNet();
+    close();
+}
+void TKalkulator_Finansowy::WyjsciePomClick() { WyjscieClick(); }
+void TKalkulator_Finansowy::WyjsciePom1Click() { close(); }
+void TKalkulator_Finansowy::WyjsciePom2Click() { close(); }
+void TKalkulator_Finansowy::WyjsciePom4Click() { close(); }
+void TKalkulator_Finansowy::WyjsciePom5Click() { close(); }
+void TKalkulator_Finansowy::WyjsciePom6Click() { close(); }
+void TKalkulator_Finansowy::WyjsciePom7Click() { close(); }
+
+void TKalkulator_Finansowy::Pomoc1Click() { ctx_.showHelp(1); }
+void TKalkulator_Finansowy::pomoc2Click() { ctx_.showHelp(2); }
+void TKalkulator_Finansowy::Pomoc3Click() { ctx_.showHelp(3); }
+void TKalkulator_Finansowy::Pomoc4Click() { ctx_.showHelp(4); }
+void TKalkulator_Finansowy::Pomoc5Click() { ctx_.showHelp(5); }
+void TKalkulator_Finansowy::Pomoc6Click() { ctx_.showHelp(6); }
+void TKalkulator_Finansowy::Pomoc7Click() { ctx_.showHelp(7); }
+void TKalkulator_Finansowy::Pomoc_ZUSClick() { ctx_.showHelp(8); }
+
+void TKalkulator_Finansowy::plecChange(int) {
+    if (auto* odsetki = findChild<QLineEdit*>(QStringLiteral("EditOdsetki")); odsetki && odsetki->text().isEmpty())
+        odsetki->setText(QStringLiteral("0,00 zł"));
+}
+
+void TKalkulator_Finansowy::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    ctx_.mainWindowShown = true;
+}
+
+}  // namespace tolvex

@@ -1,0 +1,66 @@
+#include "support/ui_fixture.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTest>
+
+#include "app/startup.h"
+#include "info/informacja_dialog.h"
+#include "widgets/common/widget_fields.h"
+
+namespace tolvex::testing {
+
+void MainWindowTest::Start(const QDate& today) {
+    window = std::make_unique<TKalkulator_Finansowy>(sink);
+    window->Context().execModal = [this](QDialog& dialog) {
+        // The information window is the only modal dialog start-up shows; answer it.
+        if (auto* info = qobject_cast<TInformacja*>(&dialog)) {
+            info->BitBtn1->click();
+            return static_cast<int>(QDialog::Accepted);
+        }
+        ADD_FAILURE() << "unexpected modal dialog " << dialog.objectName().toStdString();
+        return static_cast<int>(QDialog::Rejected);
+    };
+    StartUp(*window, today);
+    window->show();
+    QApplication::processEvents();
+}
+
+void MainWindowTest::TearDown() {
+    EXPECT_TRUE(sink.messages.empty()) << "unexpected message: " << (sink.messages.empty() ? "" : sink.messages.front().text);
+    if (window) window->hide();
+    window.reset();
+}
+
+QString MainWindowTest::Text(const char* name) const { return ControlText(window.get(), QString::fromUtf8(name)); }
+
+void MainWindowTest::Type(const char* name, const QString& text) {
+    QLineEdit* e = Edit(name);
+    if (!e) return;
+    e->setFocus();
+    e->selectAll();
+    if (text.isEmpty()) {
+        QTest::keyClick(e, Qt::Key_Delete);
+    } else {
+        QTest::keyClicks(e, text);
+    }
+}
+
+void MainWindowTest::Click(const char* name) {
+    QWidget* w = Find(name);
+    if (!w) return;
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(4, w->height() / 2));
+}
+
+void MainWindowTest::Leave(const char* name) {
+    QWidget* w = Find(name);
+    if (!w) return;
+    w->setFocus();
+    w->clearFocus();
+}
+
+void MainWindowTest::Press(const char* buttonName) {
+    if (auto* b = Find<QAbstractButton>(buttonName)) b->click();
+}
+
+}  // namespace tolvex::testing

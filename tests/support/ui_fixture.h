@@ -1,0 +1,54 @@
+// One fixture for page tests: the main window built and started on a chosen day, every
+// message recorded, controls found by name. A message nobody expected fails the test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <memory>
+
+#include "app/main_window.h"
+#include "support/recording_message_sink.h"
+
+namespace tolvex::testing {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void TearDown() override;
+
+    // Builds the window, runs start-up on `today` (answering the information window
+    // with "OK") and shows the window.
+    void Start(const QDate& today = QDate(2025, 3, 15));
+
+    template <class T = QWidget>
+    T* Find(const char* name) const {
+        T* w = window->findChild<T*>(QString::fromUtf8(name));
+        if (!w && window->objectName() == QString::fromUtf8(name)) w = qobject_cast<T*>(window.get());
+        EXPECT_NE(w, nullptr) << "no control " << name;
+        return w;
+    }
+    QLineEdit* Edit(const char* name) const { return Find<QLineEdit>(name); }
+    QString Text(const char* name) const;
+    std::string Str(const char* name) const { return Text(name).toStdString(); }
+
+    // Replaces the text as a user would: select all, type.
+    void Type(const char* name, const QString& text);
+    // Mouse press and release inside the control.
+    void Click(const char* name);
+    // Gives the control the focus, then moves it away.
+    void Leave(const char* name);
+    void Press(const char* buttonName);
+
+    // Messages shown since the last call, in order; they count as expected.
+    std::vector<std::string> Messages() { return sink.Take(); }
+
+    RecordingMessageSink sink;
+    std::unique_ptr<TKalkulator_Finansowy> window;
+};
+
+}  // namespace tolvex::testing
