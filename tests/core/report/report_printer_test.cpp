@@ -1,0 +1,198 @@
+#include "core/report/report_printer.h"
+
+#include <gtest/gtest.h>
+
+#include "core/report/recording_canvas.h"
+
+namespace tolvex {
+namespace {
+
+using Kind = RecordingCanvas::Call::Kind;
+
+// Text metrics that make the arithmetic easy to follow: 100 dots high, 10 dots a character.
+RecordingCanvas FixedMetricsCanvas() {
+    RecordingCanvas c;
+    c.textHeight = [](const PrintFont&, std::string_view) { return 100; };
+    c.textWidth = [](const PrintFont&, std::string_view t) { return static_cast<int>(CharacterCount(t)) * 10; };
+    return c;
+}
+
+TEST(ReportPrinter, At600DpiSpacingIs60AndRowsAre120Apart) {
+    RecordingCanvas canvas = FixedMetricsCanvas();
+    ReportPrinter r(canvas);
+    r.BeginReport();
+    EXPECT_EQ(r.PixelsPerInchY, 600);
+    EXPECT_EQ(r.Spacing, 60);
+    EXPECT_EQ(r.CurrentY, 0);
+    EXPECT_EQ(r.LineHeight, 160);
+    r.PrintTitle("T");
+    EXPECT_EQ(r.CurrentY, 3 * 160 + 60);
+    r.PrintRow({{"a", 5}});
+    r.PrintRow({{"b", 5}});
+    const auto drawn = canvas.Drawn();
+    ASSERT_EQ(drawn.size(), 3u);
+    EXPECT_EQ(drawn[1].y, 540);
+    EXPECT_EQ(drawn[1].bottom, 540 + 160);
+    EXPECT_EQ(drawn[2].y, 660);
+    EXPECT_EQ(r.CurrentY, 780);
+}
+
+TEST(ReportPrinter, LineHeightUsesTheFontHeldWhenTheDocumentBegins) {
+    RecordingCanvas canvas;  // default metrics: height = size in points at 600 dpi
+    canvas.font = PrintFont{"Courier", 12};
+    ReportPrinter r(canvas);
+    r.BeginReport();
+    EXPECT_EQ(r.LineHeight, 12 * 600 / 72 + 60);
+    EXPECT_EQ(canvas.calls[0].kind, Kind::BeginDocument);
+    EXPECT_EQ(canvas.calls[1].kind, Kind::ProcessMessages);
+}
+
+TEST(ReportPrinter, CellWidthsRoundHalfToEven) {
+    struct Case {
+        int dpi;
+        int tenths;
+        int dots;
+    };
+    const Case cases[] = {
+        {600, 5, 300}, {600, 45, 2700}, {300, 12, 360}, {96, 1, 10},
+        {96, 12, 115}, {75, 1, 8},      {75, 3, 22},    {75, 5, 38},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.dpi << " dpi, " << c.tenths << " tenths");
+        RecordingCanvas canvas = FixedMetricsCanvas();
+        canvas.dpi = c.dpi;
+        ReportPrinter r(canvas);
+        r.BeginReport();
+        r.PrintRow({{"x", c.tenths}, {"y", 1}});
+        const auto drawn = canvas.Drawn();
+        ASSERT_EQ(drawn.size(), 2u);
+        EXPECT_EQ(drawn[0].right, c.dots);
+        EXPECT_EQ(drawn[1].left, c.dots);
+    }
+}
+
+TEST(ReportPrinter, LongCellIsClippedAtItsEdgeAndEmptyCellOnlyAdvances) {
+    RecordingCanvas canvas = FixedMetricsCanvas();
+    ReportPrinter r(canvas);
+    r.BeginReport();
+    r.PrintRow({{std::string(200, 'N'), 5}, {"", 8}, {"z", 5}});
+    const auto drawn = canvas.Drawn();
+    ASSERT_EQ(drawn.size(), 2u);
+    EXPECT_EQ(drawn[0].left, 0);
+    EXPECT_EQ(drawn[0].right, 300);
+    EXPECT_EQ(drawn[0].x, 0);
+    EXPECT_EQ(drawn[1].text, "z");
+    EXPECT_EQ(drawn[1].left, 300 + 480);
+    EXPECT_EQ(drawn[1].x, 780);
+    EXPECT_EQ(drawn[1].right, 1080);
+}
+
+TEST(ReportPrinter, TitleIsCentredAtTheTopWhateverCurrentY) {
+    struct Case {
+        int pageWidth;
+        std::string text;
+        int rowsBefore;
+        int x;
+    };
+    const Case cases[] = {
+        {4760, "ABCD", 0, 2380 - 20},
+        {4761, "ABCDE", 0, 2380 - 25},
+        {4761, "ABCDE", 7, 2380 - 25},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text + " after " + std::to_string(c.rowsBefore) + " rows");
+        RecordingCanvas canvas = FixedMetricsCanvas();
+        canvas.pageWidth = c.pageWidth;
+        canvas.textWidth = [](const PrintFont&, std::string_view t) { return static_cast<int>(t.size()) * 10 + 1; };
+        ReportPrinter r(canvas);
+        r.BeginReport();
+        for (int i = 0; i < c.rowsBefore; ++i) r.PrintRow({{"", 1}});
+        r.PrintTitle(c.text);
+        const auto drawn = canvas.Drawn();
+        ASSERT_EQ(drawn.size(), 1u);
+        EXPECT_EQ(drawn[0].kind, Kind::TextOut);
+        EXPECT_EQ(drawn[0].x, c.x);
+        EXPECT_EQ(drawn[0].y, 0);
+    }
+}
+
+TEST(ReportPrinter, TitleIsBoldUnderlinedAndTheBodyContinuesAt10PointRegular) {
+    RecordingCanvas canvas = FixedMetricsCanvas();
+    ReportPrinter r(canvas);
+    r.BeginReport();
+    r.PrintTitle("TYTUŁ");
+    r.PrintLine("tekst");
+    const auto drawn = canvas.Drawn();
+    ASSERT_EQ(drawn.size(), 2u);
+    EXPECT_EQ(drawn[0].font, (PrintFont{"Times New Roman CE", 11, true, true}));
+    EXPECT_EQ(drawn[1].font, (PrintFont{"Times New Roman CE", 10, false, false}));
+}
+
+TEST(ReportPrinter, LineIsClippedToATenthOfAnInchPerCharacter) {
+    RecordingCanvas canvas = FixedMetricsCanvas();
+    ReportPrinter r(canvas);
+    r.BeginReport();
+    r.PrintLine("Płaca");  // five characters, six bytes
+    const auto drawn = canvas.Drawn();
+    ASSERT_EQ(drawn.size(), 1u);
+    EXPECT_EQ(drawn[0].right, 300);
+    EXPECT_EQ(r.CurrentY, 120);
+}
+
+TEST(ReportPrinter, LongReportContinuesOnANewPageAtTheTop) {
+    RecordingCanvas canvas = FixedMetricsCanvas();
+    canvas.pageHeight = 1000;  // rows at 0, 120, ..., 840: the next would end at 1120
+    ReportPrinter r(canvas);
+    r.BeginReport();
+    for (int i = 0; i < 10; ++i) r.PrintLine("L" + std::to_string(i));
+    const auto drawn = canvas.Drawn();
+    ASSERT_EQ(drawn.size(), 10u);
+    EXPECT_EQ(drawn[7].page, 1);
+    EXPECT_EQ(drawn[7].y, 840);
+    EXPECT_EQ(drawn[8].page, 2);
+    EXPECT_EQ(drawn[8].y, 0);
+    EXPECT_EQ(drawn[9].y, 120);
+    EXPECT_EQ(canvas.Count(Kind::NewPage), 1);
+}
+
+TEST(ReportPrinter, RowsNeverBreakThePageThemselves) {
+    RecordingCanvas canvas = FixedMetricsCanvas();
+    canvas.pageHeight = 500;
+    ReportPrinter r(canvas);
+    r.BeginReport();
+    for (int i = 0; i < 6; ++i) r.PrintRow({{"r", 5}});
+    EXPECT_EQ(canvas.Count(Kind::NewPage), 0);
+    EXPECT_EQ(r.CurrentY, 720);
+    r.CheckPageBreak();
+    EXPECT_EQ(canvas.Count(Kind::NewPage), 1);
+    EXPECT_EQ(r.CurrentY, 0);
+}
+
+TEST(ReportPrinter, AbortedJobDrawsNothingMoreAndIsNeverEnded) {
+    RecordingCanvas canvas = FixedMetricsCanvas();
+    canvas.pageHeight = 700;
+    canvas.abortAfterDraws = 2;
+    ReportPrinter r(canvas);
+    r.BeginReport();
+    r.PrintTitle("T");
+    r.PrintRow({{"a", 5}, {"b", 5}, {"c", 5}});
+    for (int i = 0; i < 10; ++i) r.PrintLine("L");
+    r.EndReport();
+    EXPECT_EQ(canvas.DrawnTexts(), (std::vector<std::string>{"T", "a"}));
+    EXPECT_EQ(canvas.Count(Kind::NewPage), 0);
+    EXPECT_EQ(canvas.Count(Kind::EndDocument), 0);
+}
+
+TEST(ReportPrinter, FinishedJobEndsTheDocumentOnce) {
+    RecordingCanvas canvas = FixedMetricsCanvas();
+    ReportPrinter r(canvas);
+    r.BeginReport();
+    r.PrintTitle("T");
+    r.EndReport();
+    EXPECT_EQ(canvas.Count(Kind::BeginDocument), 1);
+    EXPECT_EQ(canvas.Count(Kind::EndDocument), 1);
+    EXPECT_EQ(canvas.calls.back().kind, Kind::EndDocument);
+}
+
+}  // namespace
+}  // namespace tolvex
