@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QFont>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QScreen>
@@ -16,6 +17,8 @@
 #include "payroll/place_page.h"
 #include "payroll/skladki_zus_page.h"
 #include "pensions/pension_pages.h"
+#include "widgets/common/qt_text.h"
+#include "widgets/printing/qt_print_canvas.h"
 
 namespace tolvex {
 
@@ -25,6 +28,10 @@ TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* par
     ctx_.messages = &messages;
     ctx_.execModal = [](QDialog& dialog) { return dialog.exec(); };
     ctx_.showHelp = [this](int topic) { Help().ShowTopic(topic); };
+    printFont_ = PrintFont{S(QGuiApplication::font().family()), QGuiApplication::font().pointSize()};
+    ctx_.makePrintCanvas = [this](const std::string& reportName) -> std::unique_ptr<PrintCanvas> {
+        return std::make_unique<QtPrintCanvas>(reportName, printFont_, ctx_.messages);
+    };
 
     auto* top = new QWidget(this);
     top->setObjectName(QStringLiteral("PanelTytul"));

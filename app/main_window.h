@@ -79,6 +79,8 @@ private:
 
     UiContext ctx_;
     HelpWindow* help_ = nullptr;
+    // The font the last printout left on the printer; the next one starts with it.
+    PrintFont printFont_;
 };
 
 }  // namespace tolvex

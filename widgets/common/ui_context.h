@@ -1,11 +1,15 @@
 // What every page needs from the main window: where messages go, whether the window
 // is shown yet (start-up values are written before it is), how modal dialogs run and
-// how help opens. Tests replace the message sink and the modal runner.
+// how help opens, where printouts go. Tests replace the message sink, the modal runner
+// and the print canvas.
 #pragma once
 
 #include <functional>
+#include <memory>
+#include <string>
 
 #include "core/fields/messages.h"
+#include "core/report/print_canvas.h"
 
 class QDialog;
 
@@ -18,6 +22,9 @@ struct UiContext {
     std::function<int(QDialog&)> execModal;
     // Opens help topic 1..8.
     std::function<void(int)> showHelp;
+    // A canvas for one print job named `reportName` (the default printer in the program,
+    // a recording canvas in tests).
+    std::function<std::unique_ptr<PrintCanvas>(const std::string& reportName)> makePrintCanvas;
 
     void Say(std::string text, std::string caption = {}, Message::Kind kind = Message::Kind::Error) const {
         if (messages) messages->Show(std::move(text), std::move(caption), kind);
