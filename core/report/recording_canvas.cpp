@@ -7,10 +7,40 @@
 namespace tolvex {
 
 namespace {
+
+class ForwardingCanvas : public PrintCanvas {
+public:
+    explicit ForwardingCanvas(RecordingCanvas& c) : c_(c) {}
+    void BeginDocument() override { c_.BeginDocument(); }
+    void EndDocument() override { c_.EndDocument(); }
+    void NewPage() override { c_.NewPage(); }
+    bool Aborted() const override { return c_.Aborted(); }
+    void ProcessMessages() override { c_.ProcessMessages(); }
+    int PixelsPerInchY() const override { return c_.PixelsPerInchY(); }
+    int PageWidth() const override { return c_.PageWidth(); }
+    int PageHeight() const override { return c_.PageHeight(); }
+    void SetFont(const PrintFont& f) override { c_.SetFont(f); }
+    PrintFont Font() const override { return c_.Font(); }
+    int TextWidth(std::string_view t) const override { return c_.TextWidth(t); }
+    int TextHeight(std::string_view t) const override { return c_.TextHeight(t); }
+    void TextOut(int x, int y, std::string_view t) override { c_.TextOut(x, y, t); }
+    void TextRect(int l, int t, int r, int b, int x, int y, std::string_view s) override {
+        c_.TextRect(l, t, r, b, x, y, s);
+    }
+
+private:
+    RecordingCanvas& c_;
+};
+
 int DefaultWidth(const PrintFont& f, std::string_view text, int dpi) {
     return static_cast<int>(CharacterCount(text)) * f.sizePt * dpi / 144;
 }
 }  // namespace
+
+std::unique_ptr<PrintCanvas> RecordingCanvas::Share() {
+    ++shared;
+    return std::make_unique<ForwardingCanvas>(*this);
+}
 
 void RecordingCanvas::Push(Call::Kind kind) {
     Call c;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,10 @@ public:
     void TextRect(int left, int top, int right, int bottom, int x, int y, std::string_view text) override;
 
     void Abort() { aborted_ = true; }
+    // A canvas that hands every call on to this one, for code that owns the canvas it
+    // prints on (a canvas factory); this recorder must outlive it.
+    std::unique_ptr<PrintCanvas> Share();
+    int shared = 0;  // how many canvases Share() has made
 
     // Convenience views for tests.
     std::vector<Call> Drawn() const;  // TextOut and TextRect calls, in order
