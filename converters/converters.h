@@ -35,9 +35,6 @@ void ConvertFromCelsius(TextFields& fields);
 void ConvertFromKelvin(TextFields& fields);
 void ConvertFromFahrenheit(TextFields& fields);
 
-// What typing into any temperature input empties.
-inline constexpr std::string_view kTemperatureResults[] = {"EditReaumer", "EditRankin"};
-
 inline constexpr std::string_view kCelsiusLimitMessage = "Minimalna temperatura to -273.16 C";
 inline constexpr std::string_view kKelvinLimitMessage = "Najniższa temperatura to 0 K";
 inline constexpr std::string_view kFahrenheitLimitMessage = " Najniższa temperatura to -459.866 F";
