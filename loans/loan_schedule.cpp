@@ -121,14 +121,16 @@ bool EqualInstalments(TextFields& fields, const Inputs& in, const Date& d0, cons
         I1 = RoundTo2Places(static_cast<double>(days * M * kOneThirtieth));
     }
 
-    double B = K - P1;
+    // The balance runs in extended precision; only the rounded interest is a double.
+    long double B = static_cast<long double>(K) - P1;
     double interest = RoundTo2Places(static_cast<double>(0.01L * r * B * kOneTwelfth));
     for (int k = 2; k <= n - 1; ++k) {
-        const double principal = A - interest;
+        const long double principal = static_cast<long double>(A) - interest;
         B = B - principal;
         interest = RoundTo2Places(static_cast<double>(0.01L * r * B * kOneTwelfth));
     }
-    double In = interest, Pn = B;
+    double In = interest;
+    long double Pn = B;
 
     double total = 0;
     if (n == 1) {
