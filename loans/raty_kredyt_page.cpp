@@ -138,14 +138,18 @@ RatyKredytPage::RatyKredytPage(UiContext& ctx, QWidget* parent) : Page(QStringLi
     auto* choices = new QHBoxLayout;
     choices->addWidget(RadioGroup3);
     choices->addWidget(RadioGroup4);
-    auto* left = new QVBoxLayout;
+    // A fixed-width column, so hiding the grid in rate mode does not stretch the fields.
+    auto* leftPanel = new QWidget(this);
+    leftPanel->setFixedWidth(350);
+    auto* left = new QVBoxLayout(leftPanel);
+    left->setContentsMargins(0, 0, 0, 0);
     left->addWidget(GroupBoxDaneWejsciowe);
     left->addLayout(choices);
     left->addWidget(RadioGroupWylicz);
     left->addWidget(GroupBox12);
     left->addStretch(1);
     auto* body = new QHBoxLayout;
-    body->addLayout(left, 0);
+    body->addWidget(leftPanel, 0, Qt::AlignLeft);
     body->addWidget(Siatka, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(PrzeliczRaty);
