@@ -1,0 +1,182 @@
+#include "loans/loan_printout.h"
+
+#include <gtest/gtest.h>
+
+#include "core/amount/amount.h"
+#include "core/report/recording_canvas.h"
+#include "loan_test_support.h"
+
+namespace tolvex {
+namespace {
+
+using Kind = RecordingCanvas::Call::Kind;
+using testing::LoanFields;
+using testing::RunLoan;
+
+class LoanPrintoutTest : public ::testing::Test {
+protected:
+    // Calculates the loan as the page would, then writes its outputs into the fields the
+    // printout reads.
+    void Calculate() {
+        const auto run = RunLoan(loan);
+        ASSERT_TRUE(run.outcome.FillsGrid()) << ::testing::PrintToString(run.messages);
+        schedule = run.outcome.Schedule;
+        source.texts = {{"KredytBankowy", loan.kredyt},
+                        {"OkresBankowyKredytu", loan.okres},
+                        {"ProcentBankowy", loan.procent},
+                        {"DataKredytu", loan.dataKredytu},
+                        {"DataPierwszejRaty", loan.dataPierwszejRaty}};
+        for (const char* out : {"DoSplaty", "OdsetkiBankowe", "PierwszaRata", "OstatniaRata", "RataBankowa"})
+            source.texts[out] = run.Written(out).empty() ? "0,00" : run.Written(out);
+        source.choices = {{"RadioGroup3", loan.typ}, {"RadioGroup4", loan.jednostka}};
+    }
+    void Print() {
+        TextFields fields(source);
+        ReportPrinter r(canvas);
+        PrintLoanReport(r, fields,
+                        LoanUnitWord(static_cast<PeriodUnit>(loan.jednostka), source.texts["OkresBankowyKredytu"]),
+                        schedule);
+    }
+    std::vector<RecordingCanvas::Call> Rows() const {
+        std::vector<RecordingCanvas::Call> rows;
+        for (const auto& c : canvas.Drawn())
+            if (c.kind == Kind::TextRect) rows.push_back(c);
+        return rows;
+    }
+
+    LoanFields loan;
+    LoanSchedule schedule;
+    MapFieldSource source;
+    RecordingCanvas canvas;
+};
+
+TEST_F(LoanPrintoutTest, PeriodLineJoinsTheNumberAndTheUnitWord) {
+    struct Case {
+        int unit;
+        const char* period;
+        const char* line;
+    };
+    const Case cases[] = {
+        {0, "1", "Okres kredytu : 1rok"},         {1, "5", "Okres kredytu : 5miesięcy"},
+        {0, "1,5", "Okres kredytu : 1,5lat"},     {0, "2", "Okres kredytu : 2lata"},
+        {0, "4", "Okres kredytu : 4lata"},        {0, "5", "Okres kredytu : 5lat"},
+        {0, "12", "Okres kredytu : 12lat"},       {1, "1", "Okres kredytu : 1miesiąc"},
+        {1, "3", "Okres kredytu : 3miesiące"},    {1, "24", "Okres kredytu : 24miesięcy"},
+        {0, "1,0", "Okres kredytu : 1,0lat"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        canvas = RecordingCanvas();
+        loan.jednostka = c.unit;
+        loan.okres = c.period;
+        Calculate();
+        Print();
+        const auto drawn = canvas.Drawn();
+        ASSERT_GE(drawn.size(), 3u);
+        EXPECT_EQ(drawn[2].text, c.line);
+    }
+}
+
+TEST_F(LoanPrintoutTest, EqualInstalmentsPrintTenLinesAtFixedDotsAndNoTable) {
+    loan.jednostka = 0;
+    loan.okres = "30";
+    Calculate();
+    Print();
+    const auto drawn = canvas.Drawn();
+    ASSERT_EQ(drawn.size(), 11u);
+    EXPECT_EQ(drawn[0].text, "PODSTAWOWE DANE KREDYTU-raty równomierne");
+    const std::string texts[] = {
+        "Wysokość pobranego kredytu : 10000 zł",
+        "Okres kredytu : 30lat",
+        "Oprocentowanie kredytu : 12 %",
+        "Data pobrania kredytu : 2024-03-10",
+        "Pierwsza rata : 2024-04-01",
+        "Do spłaty : " + source.texts["DoSplaty"] + " zł",
+        "Odsetki od kredytu : " + source.texts["OdsetkiBankowe"] + " zł",
+        "Pierwsza rata bankowa : " + source.texts["PierwszaRata"] + " zł",
+        "Ostatnia rata bankowa : " + source.texts["OstatniaRata"] + " zł",
+        "Pozostałe raty bankowe : " + source.texts["RataBankowa"] + " zł",
+    };
+    for (int i = 0; i < 10; ++i) {
+        SCOPED_TRACE(texts[i]);
+        EXPECT_EQ(drawn[1 + i].kind, Kind::TextOut);
+        EXPECT_EQ(drawn[1 + i].text, texts[i]);
+        EXPECT_EQ(drawn[1 + i].x, 200);
+        EXPECT_EQ(drawn[1 + i].y, 300 + 100 * i);
+        EXPECT_EQ(drawn[1 + i].font, (PrintFont{"Times New Roman CE", 12, false, false}));
+    }
+    EXPECT_NE(source.texts["RataBankowa"], "0,00");
+    EXPECT_EQ(canvas.font, (PrintFont{"Times New Roman CE", 8, false, false})) << "the body goes on at 8 points";
+    EXPECT_EQ(canvas.Count(Kind::EndDocument), 1);
+}
+
+TEST_F(LoanPrintoutTest, LoanLineAdvancesCurrentYByALineAndASpacing) {
+    ReportPrinter r(canvas);
+    r.BeginReport();
+    const int before = r.CurrentY;
+    PrintLoanLine(r, 200, 300, "x");
+    EXPECT_EQ(r.CurrentY, before + r.LineHeight + r.Spacing);
+}
+
+TEST_F(LoanPrintoutTest, ThirtyYearDecreasingLoanPrints360RowsOverSeveralPages) {
+    loan.typ = 1;
+    loan.jednostka = 0;
+    loan.okres = "30";
+    loan.kredyt = "300000";
+    loan.procent = "7,5";
+    loan.dataKredytu = "2024-01-31";
+    Calculate();
+    ASSERT_EQ(schedule.InstalmentCount, 360);
+    Print();
+    const auto drawn = canvas.Drawn();
+    EXPECT_EQ(drawn[0].text, "PODSTAWOWE DANE KREDYTU-raty malejące");
+    EXPECT_EQ(drawn[5].text, "Do spłaty : " + source.texts["DoSplaty"] + " zł");
+    EXPECT_EQ(drawn[5].y, 700);
+    const auto rows = Rows();
+    ASSERT_EQ(rows.size(), 6u + 360 * 6);
+    EXPECT_EQ(rows[0].text, "Nr raty");
+    EXPECT_EQ(rows[0].font, (PrintFont{"Times New Roman CE", 9, true, true}));
+    // Row k: number, principal, interest, amount, balance, due date.
+    const auto row = [&](int k) {
+        std::vector<std::string> cells;
+        for (int i = 0; i < 6; ++i) cells.push_back(rows[6 * k + i].text);
+        return cells;
+    };
+    EXPECT_EQ(row(1), (std::vector<std::string>{"1", "833,33", "1 875,00", "2 708,33", "299 166,67", "2024-02-28"}));
+    EXPECT_EQ(row(2)[4], "298 333,34");
+    EXPECT_EQ(row(2)[5], "2024-03-28");
+    EXPECT_EQ(row(360)[0], "360");
+    EXPECT_EQ(row(360)[1], FormatMoney(schedule.Entry(360).Principal));
+    EXPECT_EQ(row(360)[4], "0,00");
+    EXPECT_EQ(row(360)[5], "2054-01-28");
+    EXPECT_EQ(rows[6].font, (PrintFont{"Times New Roman CE", 9, false, false}));
+    EXPECT_GE(canvas.Pages(), 5);
+    for (const auto& c : drawn) EXPECT_LE(c.bottom, canvas.pageHeight);
+    EXPECT_EQ(canvas.Count(Kind::ProcessMessages), 1 + 360);
+    EXPECT_EQ(canvas.Count(Kind::EndDocument), 1);
+}
+
+TEST_F(LoanPrintoutTest, BadLoanAmountClosesTheJob) {
+    loan.typ = 1;
+    Calculate();
+    source.texts["KredytBankowy"] = "10 000";
+    try {
+        Print();
+        ADD_FAILURE() << "no conversion error";
+    } catch (const ConversionError& e) {
+        EXPECT_EQ(std::string(e.what()), "'10 000' is not a valid floating point value");
+    }
+    EXPECT_EQ(Rows().size(), 6u) << "the headings, no schedule row";
+    EXPECT_EQ(canvas.Count(Kind::EndDocument), 1);
+}
+
+TEST_F(LoanPrintoutTest, DecreasingPrintoutWithoutADecreasingScheduleListsNoRows) {
+    Calculate();  // equal instalments
+    source.choices["RadioGroup3"] = 1;
+    Print();
+    EXPECT_EQ(Rows().size(), 6u);
+    EXPECT_EQ(canvas.Count(Kind::EndDocument), 1);
+}
+
+}  // namespace
+}  // namespace tolvex
