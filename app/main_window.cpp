@@ -1,6 +1,8 @@
 #include "app/main_window.h"
 
+#include <QDesktopServices>
 #include <QFont>
+#include <QUrl>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QScreen>
@@ -25,6 +27,7 @@ TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* par
     ctx_.messages = &messages;
     ctx_.execModal = [](QDialog& dialog) { return dialog.exec(); };
     ctx_.showHelp = [this](int topic) { Help().ShowTopic(topic); };
+    ctx_.openUrl = [](const QString& address) { QDesktopServices::openUrl(QUrl::fromUserInput(address)); };
 
     auto* top = new QWidget(this);
     top->setObjectName(QStringLiteral("PanelTytul"));
@@ -103,7 +106,7 @@ TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* par
     resize(780, 718);
     if (QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
 
-    InformacjaForm = std::make_unique<TInformacja>(this);
+    InformacjaForm = std::make_unique<TInformacja>(ctx_, this);
     InformacjaForm->setWindowFlag(Qt::Window);
     connect(InformacjaForm.get(), &TInformacja::okPressed, TabSheet1, &PlacePage::ResetAllowancesPanel);
 }
