@@ -21,9 +21,18 @@ struct PartTime {
 };
 
 constexpr std::array<PartTime, 12> kPartTimes{{
-    {"8/8", 1.0L},   {"7/8", 0.875L}, {"6/8", 0.75L}, {"5/8", 0.625L},
-    {"4/8", 0.5L},   {"3/8", 0.375L}, {"2/8", 0.25L}, {"1/8", 0.125L},
-    {"4/5", 0.8L},   {"3/5", 0.6L},   {"2/5", 0.4L},  {"1/5", 0.2L},
+    {"8/8", 1.0L},
+    {"7/8", 0.875L},
+    {"6/8", 0.75L},
+    {"5/8", 0.625L},
+    {"4/8", 0.5L},
+    {"3/8", 0.375L},
+    {"2/8", 0.25L},
+    {"1/8", 0.125L},
+    {"4/5", 0.8L},
+    {"3/5", 0.6L},
+    {"2/5", 0.4L},
+    {"1/5", 0.2L},
 }};
 
 long double PartTimeFactor(std::string_view text) {
@@ -41,11 +50,17 @@ constexpr std::array<std::string_view, 9> kDeductions{
     "EditPotracenia1",   "EditPotracenia2", "EditPotracenia3", "EditPotracenia4"};
 
 // Employee cells Edit1..Edit7, employer cells Edit8..Edit14, sums Edit15..Edit21.
-std::string Cell(int n) { return "Edit" + std::to_string(n); }
+std::string Cell(int n) {
+    return "Edit" + std::to_string(n);
+}
 
-bool IsNetPlaceholder(std::string_view text) { return text.empty() || text == "0,00" || text == "0.00"; }
+bool IsNetPlaceholder(std::string_view text) {
+    return text.empty() || text == "0,00" || text == "0.00";
+}
 
-std::string WithSuffix(double value) { return AppendZlSuffix(FormatGeneral(value)); }
+std::string WithSuffix(double value) {
+    return AppendZlSuffix(FormatGeneral(value));
+}
 
 // Cuts " zł" off a cell through its text, as the page's fields do.
 void StripCell(TextFields& fields, std::string_view name) {
@@ -55,7 +70,9 @@ void StripCell(TextFields& fields, std::string_view name) {
     fields.Write(name, std::move(bare));
 }
 
-void AppendCell(TextFields& fields, std::string_view name) { fields.Write(name, AppendZlSuffix(fields.Text(name))); }
+void AppendCell(TextFields& fields, std::string_view name) {
+    fields.Write(name, AppendZlSuffix(fields.Text(name)));
+}
 
 long double SumCells(const TextFields& fields, int first, int last) {
     long double sum = 0;
@@ -155,7 +172,8 @@ void CalculateSalary(TextFields& fields, AwardState& award) {
         }
 
         c.acc = Percent(fields, "EditWypadkowe_proc", B);
-        c.pen = RoundTo2Places(static_cast<double>(PercentOf(fields.Number("EditEmerytalne_proc"), B) * 0.5L));
+        c.pen =
+            RoundTo2Places(static_cast<double>(PercentOf(fields.Number("EditEmerytalne_proc"), B) * 0.5L));
         c.disE = Percent(fields, "EditRentowePracownik_Proc", B);
         c.disF = Percent(fields, "EditRentowePracodawca_Proc", B);
         c.sick = Percent(fields, "EditChorobowe_proc", B);
@@ -174,8 +192,9 @@ void CalculateSalary(TextFields& fields, AwardState& award) {
             fields.Write("EditPodstawa_do_Podatku", std::string(kZeroCell));
         }
 
-        double P = static_cast<double>(static_cast<long double>(B) -
-                                       (static_cast<long double>(fields.Number("EditKosztyUzyskPrzychodu")) + Z));
+        double P =
+            static_cast<double>(static_cast<long double>(B) -
+                                (static_cast<long double>(fields.Number("EditKosztyUzyskPrzychodu")) + Z));
         double tax = 0;
         if (P > 0) {
             P = RoundToWholeZloty(P);
@@ -185,13 +204,12 @@ void CalculateSalary(TextFields& fields, AwardState& award) {
             if (T > 0) tax = RoundToWholeZloty(static_cast<double>(T));
         }
 
-        long double net = static_cast<long double>(H) - c.health - tax;
+        N = static_cast<double>(static_cast<long double>(H) - c.health - tax);
         if (panel) {
             long double deductions = 0;
             for (std::string_view name : kDeductions) deductions += fields.Number(name);
-            net -= deductions;
+            N = static_cast<double>(N - deductions);
         }
-        N = static_cast<double>(net);
         fields.Write("Edit_Podatek", FormatGeneral(tax));
         N = RoundTo2Places(N);
         fields.Write("Edit_Netto", FormatGeneral(N));
@@ -199,8 +217,8 @@ void CalculateSalary(TextFields& fields, AwardState& award) {
 
     WriteSalaryBreakdownCells(fields, c);
     const double employerTotal = WriteBreakdownTotals(fields);
-    fields.Write("EditKosztPracownika",
-                 AppendZlSuffix(FormatMoney(static_cast<double>(static_cast<long double>(RoundTo2Places(B)) + employerTotal))));
+    fields.Write("EditKosztPracownika", AppendZlSuffix(FormatMoney(static_cast<double>(
+                                            static_cast<long double>(RoundTo2Places(B)) + employerTotal))));
     fields.Write("EditNettoZaGodzine",
                  FormatGeneral(RoundTo2Places(static_cast<double>(N * (1.0L / kHoursPerMonth) / f))));
 }
@@ -282,7 +300,8 @@ void CalculateAward(TextFields& fields, AwardState& award) {
         const double tax = RoundToWholeZloty(static_cast<double>(static_cast<long double>(T) - N));
         fields.Write("Edit_Podatek", FormatGeneral(tax));
         const double multiple = fields.Number("EditKrotnoscnagrody");
-        fields.Write("Edit_Netto", FormatGeneral(static_cast<double>(static_cast<long double>(multiple) * N)));
+        fields.Write("Edit_Netto",
+                     FormatGeneral(static_cast<double>(static_cast<long double>(multiple) * N)));
     } else if (IsNetPlaceholder(fields.Text("EditPlacaBrutto")) && !netText.empty()) {
         const double N = fields.Number("Edit_Netto");
         if (r == 0) {
@@ -323,8 +342,8 @@ void StepAwardMultiple(TextFields& fields, const AwardState& award, bool up) {
     }
     fields.Write("EditKrotnoscnagrody", shown);
     if (!fields.Text("Edit_Netto").empty())
-        fields.Write("Edit_Netto",
-                     FormatGeneral(static_cast<double>(static_cast<long double>(multiple) * award.netPerMultiple)));
+        fields.Write("Edit_Netto", FormatGeneral(static_cast<double>(static_cast<long double>(multiple) *
+                                                                     award.netPerMultiple)));
 }
 
 }  // namespace tolvex

@@ -6,10 +6,16 @@ namespace tolvex::testing {
 
 MapFieldSource PayrollStartFields() {
     MapFieldSource s;
-    s.texts = {{"EditKosztyUzyskPrzychodu", "250"}, {"EditUlgaPodatkowa", "300"}, {"EditSkalaPodatkowa", "12"},
-               {"EditRentowePracownik_Proc", "1,5"}, {"EditRentowePracodawca_Proc", "6,5"},
-               {"EditZdrowotne_proc_1", "9,00"},   {"ComboBoxEtat", "8/8"},          {"EditPlacaBrutto", "0,00"},
-               {"Edit_Netto", "0,00"},              {"EditKrotnoscnagrody", "1"},
+    s.texts = {{"EditKosztyUzyskPrzychodu", "250"},
+               {"EditUlgaPodatkowa", "300"},
+               {"EditSkalaPodatkowa", "12"},
+               {"EditRentowePracownik_Proc", "1,5"},
+               {"EditRentowePracodawca_Proc", "6,5"},
+               {"EditZdrowotne_proc_1", "9,00"},
+               {"ComboBoxEtat", "8/8"},
+               {"EditPlacaBrutto", "0,00"},
+               {"Edit_Netto", "0,00"},
+               {"EditKrotnoscnagrody", "1"},
                {"Dodaj_odejmij_Zdrowotne", "Bez zdrowotnego"}};
     for (const char* name : {"EditPodstawaOpodat_Zdrowotne", "EditPodstawa_do_Podatku", "Edit_Zdrowotne",
                              "Edit_Podatek", "EditZdrowotne_Pracownika"})
@@ -17,9 +23,9 @@ MapFieldSource PayrollStartFields() {
     for (int n = 1; n <= 24; ++n) s.texts["Edit" + std::to_string(n)] = "0,00 zł";
     s.texts["EditKosztPracownika"] = "0,00 zł";
     for (const char* name : {"EditPremia", "EditSzkodliwe", "EditNadgodziny", "EditZaUrlop", "EditZaChorobe",
-                             "EditNagrody", "EditDodatek1", "EditDodatek2", "EditDodatek3", "EditUbezpieczenie",
-                             "EditRata", "EditSkladka", "EditSkladkaZw", "EditKomornik", "EditPotracenia1",
-                             "EditPotracenia2", "EditPotracenia3", "EditPotracenia4"})
+                             "EditNagrody", "EditDodatek1", "EditDodatek2", "EditDodatek3",
+                             "EditUbezpieczenie", "EditRata", "EditSkladka", "EditSkladkaZw", "EditKomornik",
+                             "EditPotracenia1", "EditPotracenia2", "EditPotracenia3", "EditPotracenia4"})
         s.texts[name] = "0";
     for (const ContributionRow& row : kContributionRows) {
         s.texts[std::string(row.percentField)] = std::string(row.percentText);

@@ -98,7 +98,8 @@ TEST(ToggleHealth, TakesTheHealthCellOutAndPutsItBack) {
     std::vector<std::string> hidden;
     for (const Effect& e : out.Effects())
         if (e.kind == Effect::Kind::Visible && !e.visible) hidden.push_back(e.name);
-    EXPECT_EQ(hidden, (std::vector<std::string>{"Edit6", "LabelZdrowotne", "Label1Zdrowotne_prc", "Edit13", "Edit20"}));
+    EXPECT_EQ(hidden, (std::vector<std::string>{"Edit6", "LabelZdrowotne", "Label1Zdrowotne_prc", "Edit13",
+                                                "Edit20"}));
     testing::Replay(source, out);
 
     TextFields back(source);
@@ -121,7 +122,8 @@ TEST(ToggleHealth, OtherCaptionDoesNothing) {
 
 TEST(ToggleHealth, ConversionErrorStopsAndKeepsEarlierWrites) {
     MapFieldSource source = testing::PayrollStartFields();
-    testing::Set(source, {{"Edit22", "100 zł"}, {"Edit6", "40 zł"}, {"Edit20", "4O zł"}, {"Edit24", "300 zł"}});
+    testing::Set(source,
+                 {{"Edit22", "100 zł"}, {"Edit6", "40 zł"}, {"Edit20", "4O zł"}, {"Edit24", "300 zł"}});
     TextFields fields(source);
     ToggleHealth(fields);
     EXPECT_EQ(fields.Messages(), std::vector<std::string>{"Błędy przeliczenia"});
@@ -187,10 +189,12 @@ TEST(CalculateAward, MessagesOfTheBackwardDirection) {
         const char* rate;
         const char* message;
     };
-    for (const Case& c : {Case{"0", "Podatek nie może mieć wartosci zerowej"}, Case{"100", "Błędy przeliczenia"}}) {
+    for (const Case& c :
+         {Case{"0", "Podatek nie może mieć wartosci zerowej"}, Case{"100", "Błędy przeliczenia"}}) {
         SCOPED_TRACE(c.rate);
         MapFieldSource source = testing::PayrollStartFields();
-        testing::Set(source, {{"EditPlacaBrutto", "0,00"}, {"Edit_Netto", "880"}, {"EditSkalaPodatkowa", c.rate}});
+        testing::Set(source,
+                     {{"EditPlacaBrutto", "0,00"}, {"Edit_Netto", "880"}, {"EditSkalaPodatkowa", c.rate}});
         TextFields fields(source);
         AwardState award;
         CalculateAward(fields, award);
@@ -205,7 +209,8 @@ TEST(CalculateAward, BackwardWritesTheGivenNetRightAfterTheGross) {
     AwardState award;
     CalculateAward(fields, award);
     const auto& effects = fields.Effects();
-    auto gross = std::find_if(effects.begin(), effects.end(), [](const Effect& e) { return e.name == "EditPlacaBrutto"; });
+    auto gross = std::find_if(effects.begin(), effects.end(),
+                              [](const Effect& e) { return e.name == "EditPlacaBrutto"; });
     ASSERT_NE(gross, effects.end());
     ASSERT_NE(gross + 1, effects.end());
     EXPECT_EQ((gross + 1)->name, "Edit_Netto");
