@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QScreen>
+#include <QTabBar>
 #include <QVBoxLayout>
 
 #include "app/help_window.h"
@@ -25,6 +26,10 @@ TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* par
     setObjectName(QStringLiteral("TKalkulator_Finansowy"));
     setWindowTitle(QStringLiteral("TOLVEX – kalkulator finansowy · www.tolvex.example"));
     ctx_.messages = &messages;
+    // A compact sans serif, close to the classic 8-point dialog font, so all ten tabs fit.
+    QFont base(QStringLiteral("Liberation Sans"), 9);
+    base.setStyleHint(QFont::SansSerif);
+    setFont(base);
     ctx_.execModal = [](QDialog& dialog) { return dialog.exec(); };
     ctx_.showHelp = [this](int topic) { Help().ShowTopic(topic); };
     ctx_.openUrl = [](const QString& address) { QDesktopServices::openUrl(QUrl::fromUserInput(address)); };
@@ -53,6 +58,16 @@ TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* par
     plec = new QTabWidget(this);
     plec->setObjectName(QStringLiteral("plec"));
     plec->setToolTip(QStringLiteral("Obliczanie emerytury z III filaru"));
+    // All ten captions in one row, without scroll arrows, at the window's design width.
+    QFont tabFont = base;
+    tabFont.setPointSizeF(8.5);
+    plec->tabBar()->setFont(tabFont);
+    plec->tabBar()->setExpanding(false);
+    plec->tabBar()->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { padding: 4px 8px; margin-right: 1px; border: 1px solid #a8a8a8; border-bottom: none;"
+        " border-top-left-radius: 3px; border-top-right-radius: 3px; background: #e4e4e4; }"
+        "QTabBar::tab:selected { background: #fafafa; font-weight: bold; }"
+        "QTabBar::tab:!selected { margin-top: 2px; }"));
 
     TabSheet1 = new PlacePage(ctx_, plec);
     TabSheet2 = new SkladkiZusPage(ctx_, plec);

@@ -66,9 +66,12 @@ DanePoczatkowePage::DanePoczatkowePage(UiContext& ctx, QWidget* parent)
     parts->addWidget(EditRentowePracownik_Proc);
     parts->addWidget(EditRentowePracodawca_Proc);
     grid->addLayout(parts, 4, 2);
+    for (auto* e : {EditRentowePracownik_Proc, EditRentowePracodawca_Proc}) e->setMaximumWidth(56);
     EditZdrowotne_proc_1 = NamedEdit(this, "EditZdrowotne_proc_1", QStringLiteral("9,00"), false,
                                      QStringLiteral("Procent składki zdrowotnej płacony przez pracownika"));
-    grid->addWidget(EditZdrowotne_proc_1, 7, 2);
+    EditZdrowotne_proc_1->setMaximumWidth(56);
+    grid->addWidget(EditZdrowotne_proc_1, 7, 2, Qt::AlignLeft);
+    grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding), 2, 5);
     grid->setColumnStretch(5, 1);
     layout->addLayout(grid);
 

@@ -66,20 +66,15 @@ PlacePage::PlacePage(UiContext& ctx, QWidget* parent) : Page(QStringLiteral("Tab
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(6);
     layout->addWidget(BuildTaxYearRow());
-    layout->addWidget(BuildPayFields());
-    layout->addWidget(BuildAllowancesPanel());
     layout->addStretch(1);
+    layout->addWidget(BuildPayFields());
+    layout->addStretch(1);
+    layout->addWidget(BuildAllowancesPanel());
+    layout->addStretch(3);
 
     Pomoc1 = MakeHelpButton(QStringLiteral("Pomoc1"), 1);
     WyjsciePom = MakeExitButton(QStringLiteral("WyjsciePom"), QStringLiteral("Wyjście"));
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(new QLabel(QStringLiteral("Nazwisko i Imię:"), this));
-    bottom->addWidget(EditNazwiskoImie, 2);
-    bottom->addWidget(DrukujPlace);
-    bottom->addStretch(1);
-    bottom->addWidget(Pomoc1);
-    bottom->addWidget(WyjsciePom);
-    layout->addLayout(bottom);
+    layout->addLayout(ButtonRow({Pomoc1, WyjsciePom}));
 
     connect(SpinEditJakiRok, &QSpinBox::textChanged, this, &PlacePage::SpinEditJakiRokChange);
     connect(ComboBoxJakieKoszty, &QComboBox::currentTextChanged, this, &PlacePage::ComboBoxJakieKosztyChange);
@@ -255,8 +250,8 @@ QWidget* PlacePage::BuildPayFields() {
 QWidget* PlacePage::BuildAllowancesPanel() {
     Panel2 = new QWidget(this);
     Panel2->setObjectName(QStringLiteral("Panel2"));
-    auto* row = new QHBoxLayout(Panel2);
-    row->setContentsMargins(0, 0, 0, 0);
+    auto* panel = new QGridLayout(Panel2);
+    panel->setContentsMargins(0, 0, 0, 0);
 
     auto fieldGrid = [](QGroupBox* box, const std::vector<std::pair<QLabel*, QLineEdit**>>& cells,
                         const std::vector<const char*>& names) {
@@ -316,13 +311,21 @@ QWidget* PlacePage::BuildAllowancesPanel() {
     side->addWidget(RadioGroupJakaPremia);
     side->addStretch(1);
 
-    row->addWidget(GroupBox1Dodatki, 3);
-    row->addWidget(GroupBoxPotracenia, 3);
-    row->addWidget(Panel3, 1);
-
-    EditNazwiskoImie = NamedEdit(this, "EditNazwiskoImie");
-    DrukujPlace = NamedButton(this, "DrukujPlace", QStringLiteral("Drukuj płace"),
+    EditNazwiskoImie = NamedEdit(Panel2, "EditNazwiskoImie");
+    DrukujPlace = NamedButton(Panel2, "DrukujPlace", QStringLiteral("Drukuj płace"),
                               QStringLiteral("Drukowanie płacy ze składnikami i wprowadzonym nazwiskiem na drukarce"));
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(new QLabel(QStringLiteral("Nazwisko i Imię:"), Panel2));
+    nameRow->addWidget(EditNazwiskoImie, 1);
+    nameRow->addWidget(DrukujPlace);
+
+    panel->addWidget(GroupBox1Dodatki, 0, 0);
+    panel->addWidget(GroupBoxPotracenia, 0, 1);
+    panel->addWidget(Panel3, 0, 2);
+    panel->addLayout(nameRow, 1, 0, 1, 2);
+    panel->setColumnStretch(0, 3);
+    panel->setColumnStretch(1, 3);
+    panel->setColumnStretch(2, 1);
     SetPanelEnabled(false);
     return Panel2;
 }

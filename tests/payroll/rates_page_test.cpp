@@ -12,7 +12,7 @@ TEST_F(RatesPageTest, LockedAtStartUnlockedByEdytuj) {
     EXPECT_FALSE(rate->hasFrame());
     EXPECT_FALSE(Find<QCheckBox>("CheckBox1")->isEnabled());
     EXPECT_TRUE(Find<QCheckBox>("CheckBox8")->isChecked());
-    EXPECT_FALSE(Find("Zablokuj")->isVisible());
+    EXPECT_TRUE(Find("Zablokuj")->isHidden());
     EXPECT_FALSE(Edit("EditBRUTTO_OFE")->isReadOnly());
     EXPECT_TRUE(Edit("EditZUS_OFE")->isReadOnly());
 
@@ -22,8 +22,8 @@ TEST_F(RatesPageTest, LockedAtStartUnlockedByEdytuj) {
     EXPECT_TRUE(Find<QCheckBox>("CheckBox14")->isEnabled());
     EXPECT_FALSE(Edit("EditZUS_OFE")->isReadOnly());
     EXPECT_TRUE(Edit("EditRentowe_proc")->isReadOnly());
-    EXPECT_FALSE(Find("Edytuj")->isVisible());
-    EXPECT_TRUE(Find("Zablokuj")->isVisible());
+    EXPECT_TRUE(Find("Edytuj")->isHidden());
+    EXPECT_FALSE(Find("Zablokuj")->isHidden());
 }
 
 TEST_F(RatesPageTest, LockingSumsTheDisabilityPartsAndCopiesTheLabels) {
@@ -46,7 +46,7 @@ TEST_F(RatesPageTest, UnparsableDisabilityPartStopsTheLockBeforeAnyChange) {
     Edit("EditRentowePracodawca_Proc")->setText("");
     Press("Zablokuj");
     EXPECT_EQ(Messages(), std::vector<std::string>{"'' is not a valid floating point value"});
-    EXPECT_TRUE(Find("Zablokuj")->isVisible());
+    EXPECT_FALSE(Find("Zablokuj")->isHidden());
     EXPECT_FALSE(Edit("EditWypadkowe_proc")->isReadOnly());
 }
 

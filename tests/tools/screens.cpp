@@ -3,6 +3,7 @@
 // Runs on any Qt platform (under Xvfb it shows the real window decorations' contents).
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "info/informacja_dialog.h"
 #include "support/recording_message_sink.h"
 
 int main(int argc, char** argv) {
