@@ -12,6 +12,7 @@
 #include "core/report/print_canvas.h"
 
 class QDialog;
+class QString;
 
 namespace tolvex {
 
@@ -25,6 +26,8 @@ struct UiContext {
     // A canvas for one print job named `reportName` (the default printer in the program,
     // a recording canvas in tests).
     std::function<std::unique_ptr<PrintCanvas>(const std::string& reportName)> makePrintCanvas;
+    // Hands a web or mail address to the desktop's default handler.
+    std::function<void(const QString&)> openUrl;
 
     void Say(std::string text, std::string caption = {}, Message::Kind kind = Message::Kind::Error) const {
         if (messages) messages->Show(std::move(text), std::move(caption), kind);
