@@ -8,10 +8,12 @@
 #include <QVBoxLayout>
 
 #include "core/amount/amount.h"
+#include "interest/interest_statement.h"
 #include "widgets/amount/amount_field.h"
 #include "widgets/common/qt_text.h"
 #include "widgets/common/radio_group.h"
 #include "widgets/datetime/tdatetimedlg.h"
+#include "widgets/printing/print_job.h"
 
 namespace tolvex {
 namespace {
@@ -90,6 +92,7 @@ OdsetkiPodatkowePage::OdsetkiPodatkowePage(UiContext& ctx, QWidget* parent)
 
     AttachAmountField(EditKwota1, rules::Check(ClickRule::ClearPlaceholder), ctx_);
     connect(WyliczOdsetki_Pod_Ust, &QPushButton::clicked, this, &OdsetkiPodatkowePage::WyliczOdsetki_Pod_UstClick);
+    connect(Drukuj1, &QPushButton::clicked, this, &OdsetkiPodatkowePage::Drukuj1Click);
 
     auto* inputs = new QGridLayout;
     inputs->setVerticalSpacing(6);
@@ -180,6 +183,16 @@ void OdsetkiPodatkowePage::WyliczOdsetki_Pod_UstClick() {
     EditSumaOdsetekPom->setText(Zl(result_.SumBeforeRounding));
     EditSumaOdsetek->setText(Zl(result_.InterestSum));
     EditNaleznosc->setText(Zl(result_.TotalDue));
+}
+
+void OdsetkiPodatkowePage::Drukuj1Click() {
+    if (result_.Empty()) return ctx_.Say(std::string(kNothingToPrintMessage));
+    const InterestStatementFields fields{ChosenKind(), S(DateTimePocz1->text()), S(DateTimeKon1->text()),
+                                         S(EditKwota1->text())};
+    RunPrintJob(window(), ctx_, kInterestReportName, [&](PrintCanvas& canvas) {
+        ReportPrinter report(canvas);
+        PrintInterestStatement(report, result_, fields);
+    });
 }
 
 }  // namespace tolvex

@@ -43,6 +43,8 @@ public:
 
 public slots:
     void WyliczOdsetki_Pod_UstClick();
+    // Prints the statement of the last calculation with the dates, amount and kind as they stand.
+    void Drukuj1Click();
 
 private:
     void SetCell(int col, int row, const QString& text);

@@ -5,9 +5,11 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
+#include "loans/loan_printout.h"
 #include "widgets/amount/amount_field.h"
 #include "widgets/common/qt_text.h"
 #include "widgets/common/widget_fields.h"
+#include "widgets/printing/print_job.h"
 
 namespace tolvex {
 namespace {
@@ -174,6 +176,7 @@ RatyKredytPage::RatyKredytPage(UiContext& ctx, QWidget* parent) : Page(QStringLi
     connect(RadioGroup4, &RadioGroup::clicked, this, &RatyKredytPage::RadioGroup4Click);
     connect(RadioGroupWylicz, &RadioGroup::clicked, this, &RatyKredytPage::RadioGroupWyliczClick);
     connect(PrzeliczRaty, &QPushButton::clicked, this, &RatyKredytPage::PrzeliczRatyClick);
+    connect(DrukujRaty, &QPushButton::clicked, this, &RatyKredytPage::DrukujRatyClick);
 }
 
 void RatyKredytPage::StartUp(const QDate& today) {
@@ -292,6 +295,17 @@ void RatyKredytPage::ShowScheduleGrid(const ScheduleGrid& grid) {
     for (int r = 0; r < ScheduleGrid::kRowCount; ++r)
         for (int c = 0; c < grid.ColumnCount; ++c) SetGridCell(r, c, Q(grid.Cell(r, c)));
     Siatka->resizeColumnsToContents();
+}
+
+void RatyKredytPage::DrukujRatyClick() {
+    const PeriodUnit unit = RadioGroup4->ItemIndex() == 1 ? PeriodUnit::Months : PeriodUnit::Years;
+    const std::string unitWord = LoanUnitWord(unit, S(OkresBankowyKredytu->text()));
+    RunPrintJob(window(), ctx_, kLoanReportName, [&](PrintCanvas& canvas) {
+        WidgetFieldSource source(this);
+        TextFields fields(source);
+        ReportPrinter report(canvas);
+        PrintLoanReport(report, fields, unitWord, lastLoan_.Schedule);
+    });
 }
 
 }  // namespace tolvex

@@ -68,12 +68,14 @@ public:
 
     QTableWidget* Siatka;
     QPushButton* PrzeliczRaty;
-    QPushButton* DrukujRaty;  // wired by the printout
+    QPushButton* DrukujRaty;
     QPushButton* Pomoc7;
     QPushButton* WyjsciePom6;
 
 public slots:
     void PrzeliczRatyClick();
+    // Prints the loan's basic data and, for decreasing instalments, the last schedule.
+    void DrukujRatyClick();
     void DataKredytuChange();
     void OkresBankowyKredytuChange();
     void RadioGroup3Click(int index);

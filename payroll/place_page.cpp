@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/amount/amount.h"
+#include "payroll/payslip.h"
 #include "payroll/tax_year.h"
 #include "widgets/amount/amount_field.h"
 #include "widgets/common/controls.h"
@@ -85,6 +86,7 @@ PlacePage::PlacePage(UiContext& ctx, QWidget* parent) : Page(QStringLiteral("Tab
     connect(SpinButtonKrotnosc, &SpinButton::downClick, this, &PlacePage::SpinButtonKrotnoscDownClick);
     connect(CheckBoxDodatkiPotracenia, &QCheckBox::clicked, this, &PlacePage::CheckBoxDodatkiPotraceniaClick);
     connect(RadioGroupJakaPremia, &RadioGroup::clicked, this, &PlacePage::RadioGroupJakaPremiaClick);
+    connect(DrukujPlace, &QPushButton::clicked, this, &PlacePage::DrukujPlaceClick);
 
     // The gross and net fields work as a pair.
     AttachAmountField(EditPlacaBrutto, rules::Check(), ctx_);
@@ -411,6 +413,13 @@ void PlacePage::ResetAllowancesPanel() {
     SetPanelEnabled(false);
     RadioGroupJakaPremia->SetItemIndex(0);
     RadioGroupJakaPremiaClick();
+}
+
+void PlacePage::DrukujPlaceClick() {
+    // The payslip also reads the "Skł. ZUS" page, so the fields are looked up window-wide.
+    RunCalculation(window(), ctx_, [this](TextFields& fields) {
+        PrintPayslipFromFields(fields, [this] { return ctx_.makePrintCanvas(kPayslipReportName); });
+    });
 }
 
 }  // namespace tolvex

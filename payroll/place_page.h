@@ -100,6 +100,8 @@ public slots:
     void SpinButtonKrotnoscUpClick();
     void SpinButtonKrotnoscDownClick();
     void CheckBoxDodatkiPotraceniaClick();
+    // Prints the payslip from the fields of this page and of "Skł. ZUS" as they stand.
+    void DrukujPlaceClick();
     void RadioGroupJakaPremiaClick();
     void EditPlacaBruttoClick();
     void EditPlacaBruttoChange(const QString& text);

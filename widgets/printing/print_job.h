@@ -1,8 +1,14 @@
-// The window side of a print job: the window that must stay still while a job runs.
+// The window side of a print job: the window stays still while the job runs, and what
+// stopped the job is told once the window is usable again.
 #pragma once
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
+#include <string>
+
+#include "core/report/print_canvas.h"
+#include "widgets/common/ui_context.h"
 
 namespace tolvex {
 
@@ -22,5 +28,11 @@ public:
 private:
     QPointer<QWidget> window_;
 };
+
+// Runs `print` on a canvas made for `reportName` with `window` disabled. A conversion
+// error that stops the report is shown after the window is enabled again, and after
+// whatever the canvas itself has to say.
+void RunPrintJob(QWidget* window, const UiContext& ctx, const std::string& reportName,
+                 const std::function<void(PrintCanvas&)>& print);
 
 }  // namespace tolvex

@@ -81,6 +81,8 @@ QtPrintCanvas::QtPrintCanvas(const std::string& reportName, PrintFont& carriedFo
 QtPrintCanvas::~QtPrintCanvas() {
     // A job that was never ended (cancelled) still has to release the device.
     if (painter_.isActive()) painter_.end();
+    if (messages_)
+        for (const auto& m : notices_) messages_->Show(m);
 }
 
 void QtPrintCanvas::BeginDocument() {
@@ -89,21 +91,20 @@ void QtPrintCanvas::BeginDocument() {
         return;
     }
     failed_ = true;
-    if (!messages_) return;
-    if (pdfPath_.isEmpty())
-        messages_->Show("Nie można rozpocząć wydruku na drukarce domyślnej.");
-    else
-        messages_->Show("Nie można zapisać wydruku do pliku:\n" + S(QDir::toNativeSeparators(pdfPath_)));
+    notices_.push_back(Message{pdfPath_.isEmpty()
+                                   ? std::string("Nie można rozpocząć wydruku na drukarce domyślnej.")
+                                   : "Nie można zapisać wydruku do pliku:\n" + S(QDir::toNativeSeparators(pdfPath_)),
+                               {}, Message::Kind::Error});
 }
 
 void QtPrintCanvas::EndDocument() {
     if (!painter_.isActive()) return;
     painter_.end();
-    if (!messages_ || pdfPath_.isEmpty()) return;
+    if (pdfPath_.isEmpty()) return;
     const std::string path = S(QDir::toNativeSeparators(pdfPath_));
-    messages_->Show(noPrinter_ ? "Brak drukarki w systemie. Wydruk zapisano do pliku:\n" + path
-                               : "Wydruk zapisano do pliku:\n" + path,
-                    {}, Message::Kind::Information);
+    notices_.push_back(Message{noPrinter_ ? "Brak drukarki w systemie. Wydruk zapisano do pliku:\n" + path
+                                          : "Wydruk zapisano do pliku:\n" + path,
+                               {}, Message::Kind::Information});
 }
 
 void QtPrintCanvas::NewPage() {

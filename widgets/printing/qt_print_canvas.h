@@ -1,13 +1,15 @@
 // The print canvas of the program: the system's default printer with its default
 // settings, no dialog, no preview. Where the system has no printer, or where
 // TOLVEX_PRINT_TO_PDF names a folder, the job becomes a PDF file and the user is told
-// where it went.
+// where it went. What the canvas has to tell is shown when it is released, once the job
+// is over and the window is usable again.
 #pragma once
 
 #include <QPainter>
 #include <QString>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/fields/messages.h"
 #include "core/report/print_canvas.h"
@@ -54,6 +56,7 @@ private:
     PrintFont font_;
     PrintFont& carried_;
     MessageSink* messages_;
+    std::vector<Message> notices_;
     QString pdfPath_;
     bool noPrinter_ = false;
     bool failed_ = false;
