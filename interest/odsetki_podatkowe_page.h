@@ -16,7 +16,7 @@ class RadioGroup;
 
 class OdsetkiPodatkowePage : public Page {
     Q_OBJECT
-public:
+  public:
     OdsetkiPodatkowePage(UiContext& ctx, QWidget* parent = nullptr);
     void StartUp(const QDate& today) override;
 
@@ -41,10 +41,10 @@ public:
     QPushButton* Pomoc3;
     QPushButton* WyjsciePom2;
 
-public slots:
+  public slots:
     void WyliczOdsetki_Pod_UstClick();
 
-private:
+  private:
     void SetCell(int col, int row, const QString& text);
     void FillGrid(const std::vector<InterestGridRow>& rows);
 
