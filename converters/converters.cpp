@@ -20,8 +20,10 @@ constexpr ConverterOutput kVolume[] = {
     {"EditBuszel", 0.0283775933927881752L, 4},
 };
 constexpr ConverterOutput kPressure[] = {
-    {"EditmmSlupaHg", 0.751879699248120301L, 4},    {"EditAtmosfera", 0.000986923266716012830L, 4},
-    {"EditBar", 0.001L, 4},                         {"EditmmSlupaWody", 0.0101999999673600001L, 4},
+    {"EditmmSlupaHg", 0.751879699248120301L, 4},
+    {"EditAtmosfera", 0.000986923266716012830L, 4},
+    {"EditBar", 0.001L, 4},
+    {"EditmmSlupaWody", 0.0101999999673600001L, 4},
     {"EditCalSlupaHg", 0.296015629625244213L, 4},
 };
 constexpr ConverterOutput kPower[] = {{"EditKW", 0.735499L, 2}};
@@ -31,9 +33,13 @@ double Rounded(long double value, int places) {
     return places == 2 ? RoundTo2Places(v) : RoundTo4Places(v);
 }
 
-double R4(long double value) { return RoundTo4Places(static_cast<double>(value)); }
+double R4(long double value) {
+    return RoundTo4Places(static_cast<double>(value));
+}
 
-void Put(TextFields& fields, std::string_view name, double value) { fields.Write(name, FormatGeneral(value)); }
+void Put(TextFields& fields, std::string_view name, double value) {
+    fields.Write(name, FormatGeneral(value));
+}
 
 // The input's number; false when the input is empty or was reported and emptied.
 bool ReadInput(TextFields& fields, std::string_view name, double& value) {

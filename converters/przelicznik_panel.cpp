@@ -29,8 +29,9 @@ QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption
 
 // A converter group: the input with its button on the first row, one row per result.
 class Group {
-public:
-    Group(QWidget* parent, const QString& caption) : box_(new QGroupBox(caption, parent)), grid_(new QGridLayout(box_)) {
+  public:
+    Group(QWidget* parent, const QString& caption)
+        : box_(new QGroupBox(caption, parent)), grid_(new QGridLayout(box_)) {
         grid_->setContentsMargins(6, 2, 6, 4);
         grid_->setHorizontalSpacing(6);
         grid_->setVerticalSpacing(2);
@@ -48,7 +49,7 @@ public:
     }
     QGroupBox* Box() const { return box_; }
 
-private:
+  private:
     QGroupBox* box_;
     QGridLayout* grid_;
     int rows_ = 0;
@@ -69,7 +70,8 @@ PrzelicznikPanel::PrzelicznikPanel(const UiContext& ctx, QWidget* parent) : QWid
     EditLiczba = NewEdit(this, "EditLiczba", true);
     BitBtnPrzeliczMinuty = NewButton(this, "BitBtnPrzeliczMinuty", przelicz);
     Group minutes(this, QStringLiteral("Minuty na liczbę"));
-    minutes.Row(QStringLiteral("Minuty"), EditMinuty, BitBtnPrzeliczMinuty).Row(QStringLiteral("Liczba"), EditLiczba);
+    minutes.Row(QStringLiteral("Minuty"), EditMinuty, BitBtnPrzeliczMinuty)
+        .Row(QStringLiteral("Liczba"), EditLiczba);
 
     EditMetrKwadrat = NewEdit(this, "EditMetrKwadrat", false);
     EditAr = NewEdit(this, "EditAr", true);
@@ -88,7 +90,8 @@ PrzelicznikPanel::PrzelicznikPanel(const UiContext& ctx, QWidget* parent) : QWid
     EditBarylka = NewEdit(this, "EditBarylka", true, QStringLiteral("Baryłka petro"));
     EditGalon = NewEdit(this, "EditGalon", true, QStringLiteral("Galon USA"));
     Editkwarta = NewEdit(this, "Editkwarta", true, QStringLiteral("Kwarta"));
-    EditGarniec = NewEdit(this, "EditGarniec", true, QStringLiteral("Garniec nowopolski, obowiązujący po 1819 roku"));
+    EditGarniec =
+        NewEdit(this, "EditGarniec", true, QStringLiteral("Garniec nowopolski, obowiązujący po 1819 roku"));
     EditBuszel = NewEdit(this, "EditBuszel", true, QStringLiteral("Buszel USA"));
     BitBtnPrzeliczObjetosc = NewButton(this, "BitBtnPrzeliczObjetosc", przelicz,
                                        QStringLiteral("Przeliczenie litra na inne jednostko objętości"));
@@ -167,8 +170,10 @@ PrzelicznikPanel::PrzelicznikPanel(const UiContext& ctx, QWidget* parent) : QWid
     connect(BitBtnPrzeliczMinuty, &QPushButton::clicked, this, &PrzelicznikPanel::BitBtnPrzeliczMinutyClick);
     connect(BitBtnPrzeliczpowierzchnie, &QPushButton::clicked, this,
             &PrzelicznikPanel::BitBtnPrzeliczpowierzchnieClick);
-    connect(BitBtnPrzeliczObjetosc, &QPushButton::clicked, this, &PrzelicznikPanel::BitBtnPrzeliczObjetoscClick);
-    connect(BitBtnPrzeliczCisnienie, &QPushButton::clicked, this, &PrzelicznikPanel::BitBtnPrzeliczCisnienieClick);
+    connect(BitBtnPrzeliczObjetosc, &QPushButton::clicked, this,
+            &PrzelicznikPanel::BitBtnPrzeliczObjetoscClick);
+    connect(BitBtnPrzeliczCisnienie, &QPushButton::clicked, this,
+            &PrzelicznikPanel::BitBtnPrzeliczCisnienieClick);
     connect(BitBtnPrzelicz, &QPushButton::clicked, this, &PrzelicznikPanel::BitBtnPrzeliczClick);
     connect(BitBtnPrzeliczTemperatureCelsiusza, &QPushButton::clicked, this,
             &PrzelicznikPanel::BitBtnPrzeliczTemperatureCelsiuszaClick);
@@ -201,22 +206,40 @@ void PrzelicznikPanel::BitBtnPrzeliczCisnienieClick() {
 void PrzelicznikPanel::BitBtnPrzeliczClick() {
     RunCalculation(this, ctx_, [](TextFields& f) { ConvertLinear(kPowerConverter, f); });
 }
-void PrzelicznikPanel::BitBtnPrzeliczTemperatureCelsiuszaClick() { RunCalculation(this, ctx_, ConvertFromCelsius); }
-void PrzelicznikPanel::BitBtnPrzeliczTemperatureKelvinaClick() { RunCalculation(this, ctx_, ConvertFromKelvin); }
+void PrzelicznikPanel::BitBtnPrzeliczTemperatureCelsiuszaClick() {
+    RunCalculation(this, ctx_, ConvertFromCelsius);
+}
+void PrzelicznikPanel::BitBtnPrzeliczTemperatureKelvinaClick() {
+    RunCalculation(this, ctx_, ConvertFromKelvin);
+}
 void PrzelicznikPanel::BitBtnPrzeliczTemperatureFahrenheitaClick() {
     RunCalculation(this, ctx_, ConvertFromFahrenheit);
 }
 
-void PrzelicznikPanel::EditMinutyChange() { EditLiczba->clear(); }
-void PrzelicznikPanel::EditMetrKwadratChange() { ClearAll({EditAr, EditAkr, EditMorga, EditHektar}); }
-void PrzelicznikPanel::EditLitrChange() { ClearAll({EditBarylka, EditGalon, Editkwarta, EditGarniec, EditBuszel}); }
+void PrzelicznikPanel::EditMinutyChange() {
+    EditLiczba->clear();
+}
+void PrzelicznikPanel::EditMetrKwadratChange() {
+    ClearAll({EditAr, EditAkr, EditMorga, EditHektar});
+}
+void PrzelicznikPanel::EditLitrChange() {
+    ClearAll({EditBarylka, EditGalon, Editkwarta, EditGarniec, EditBuszel});
+}
 void PrzelicznikPanel::EdithPascalChange() {
     ClearAll({EditmmSlupaHg, EditAtmosfera, EditBar, EditmmSlupaWody, EditCalSlupaHg});
 }
-void PrzelicznikPanel::EditKonMechanicznyChange() { EditKW->clear(); }
+void PrzelicznikPanel::EditKonMechanicznyChange() {
+    EditKW->clear();
+}
 // Each temperature input empties only Réaumur and Rankine: the other inputs keep their values.
-void PrzelicznikPanel::EditCelsiuszChange() { ClearAll({EditReaumer, EditRankin}); }
-void PrzelicznikPanel::EditKelvinChange() { ClearAll({EditReaumer, EditRankin}); }
-void PrzelicznikPanel::EditFahrenheitChange() { ClearAll({EditReaumer, EditRankin}); }
+void PrzelicznikPanel::EditCelsiuszChange() {
+    ClearAll({EditReaumer, EditRankin});
+}
+void PrzelicznikPanel::EditKelvinChange() {
+    ClearAll({EditReaumer, EditRankin});
+}
+void PrzelicznikPanel::EditFahrenheitChange() {
+    ClearAll({EditReaumer, EditRankin});
+}
 
 }  // namespace tolvex

@@ -12,7 +12,7 @@ namespace tolvex {
 
 class PrzelicznikPanel : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PrzelicznikPanel(const UiContext& ctx, QWidget* parent = nullptr);
 
     QLineEdit *EditMinuty, *EditLiczba;
@@ -29,7 +29,7 @@ public:
     QPushButton *BitBtnPrzeliczTemperatureCelsiusza, *BitBtnPrzeliczTemperatureKelvina,
         *BitBtnPrzeliczTemperatureFahrenheita;
 
-public slots:
+  public slots:
     void BitBtnPrzeliczMinutyClick();
     void BitBtnPrzeliczpowierzchnieClick();
     void BitBtnPrzeliczObjetoscClick();
@@ -47,7 +47,7 @@ public slots:
     void EditKelvinChange();
     void EditFahrenheitChange();
 
-private:
+  private:
     const UiContext& ctx_;
 };
 

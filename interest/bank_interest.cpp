@@ -9,7 +9,9 @@ constexpr long double kOneOver365 = 0.0027397260273972603L;
 
 }  // namespace
 
-std::string_view DayWord(int days) { return days == 1 ? "dzień" : "dni"; }
+std::string_view DayWord(int days) {
+    return days == 1 ? "dzień" : "dni";
+}
 
 std::string RateLabelText(BankInterestMode mode, std::string_view rateText) {
     const std::string_view head = mode == BankInterestMode::Daily ? "Odsetki naliczane dziennie w wysokości "
@@ -36,11 +38,13 @@ BankInterestResult CalculateBankInterest(const BankInterestInput& in) {
         out.Odsetki = AppendZlSuffix(FormatMoney(interest));
         part1 = "Odsetki liczone w skali roku za ";
     } else {
-        interest = RoundTo2Places(static_cast<double>(static_cast<long double>(amount) * days * (0.01L * rate)));
+        interest =
+            RoundTo2Places(static_cast<double>(static_cast<long double>(amount) * days * (0.01L * rate)));
         out.Odsetki = AppendZlSuffix(FormatGeneral(interest));
         part1 = "Odsetki liczone dziennie za ";
     }
-    out.Laczna = AppendZlSuffix(FormatMoney(static_cast<double>(static_cast<long double>(amount) + interest)));
+    out.Laczna =
+        AppendZlSuffix(FormatMoney(static_cast<double>(static_cast<long double>(amount) + interest)));
     part1 += d + " " + word + " wynoszą " + out.Odsetki + ".";
     const std::string part2 = " Łączna kwota z odsetkami za  " + d + " " + word + " wynosi " + out.Laczna;
     out.Sentence = part1 + part2;

@@ -35,7 +35,9 @@ QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
     return l;
 }
 
-QString Zl(double value) { return Q(AppendZlSuffix(FormatMoney(value))); }
+QString Zl(double value) {
+    return Q(AppendZlSuffix(FormatMoney(value)));
+}
 
 }  // namespace
 
@@ -48,9 +50,9 @@ OdsetkiPodatkowePage::OdsetkiPodatkowePage(UiContext& ctx, QWidget* parent)
     for (auto* d : {DateTimePocz1, DateTimeKon1}) d->ConfigureAsMainWindowDate(TIncrementScale::Day);
     EditKwota1 = Named(new QLineEdit(this), "EditKwota1",
                        QStringLiteral("Kwota, od której naliczamy odsetki podatkowe(ustawowe)"));
-    RadioGroup2 = new RadioGroup(QStringLiteral("RadioGroup2"), QStringLiteral("Rodzaj odsetek"),
-                                 {QStringLiteral("Odsetki podatkowe"), QStringLiteral("Odsetki ustawowe (kapitałowe)")},
-                                 1, this);
+    RadioGroup2 = new RadioGroup(
+        QStringLiteral("RadioGroup2"), QStringLiteral("Rodzaj odsetek"),
+        {QStringLiteral("Odsetki podatkowe"), QStringLiteral("Odsetki ustawowe (kapitałowe)")}, 1, this);
     RadioGroup2->SetItemIndex(0);
 
     StringGrid1 = Named(new QTableWidget(kGridRows, 4, this), "StringGrid1");
@@ -91,7 +93,8 @@ OdsetkiPodatkowePage::OdsetkiPodatkowePage(UiContext& ctx, QWidget* parent)
     WyjsciePom2 = MakeExitButton(QStringLiteral("WyjsciePom2"));
 
     AttachAmountField(EditKwota1, rules::Check(ClickRule::ClearPlaceholder), ctx_);
-    connect(WyliczOdsetki_Pod_Ust, &QPushButton::clicked, this, &OdsetkiPodatkowePage::WyliczOdsetki_Pod_UstClick);
+    connect(WyliczOdsetki_Pod_Ust, &QPushButton::clicked, this,
+            &OdsetkiPodatkowePage::WyliczOdsetki_Pod_UstClick);
     connect(Drukuj1, &QPushButton::clicked, this, &OdsetkiPodatkowePage::Drukuj1Click);
 
     auto* inputs = new QGridLayout;

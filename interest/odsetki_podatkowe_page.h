@@ -16,7 +16,7 @@ class RadioGroup;
 
 class OdsetkiPodatkowePage : public Page {
     Q_OBJECT
-public:
+  public:
     OdsetkiPodatkowePage(UiContext& ctx, QWidget* parent = nullptr);
     void StartUp(const QDate& today) override;
 
@@ -41,12 +41,12 @@ public:
     QPushButton* Pomoc3;
     QPushButton* WyjsciePom2;
 
-public slots:
+  public slots:
     void WyliczOdsetki_Pod_UstClick();
     // Prints the statement of the last calculation with the dates, amount and kind as they stand.
     void Drukuj1Click();
 
-private:
+  private:
     void SetCell(int col, int row, const QString& text);
     void FillGrid(const std::vector<InterestGridRow>& rows);
 

@@ -33,11 +33,14 @@ QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
 
 OdsetkiPrzelicznikPage::OdsetkiPrzelicznikPage(UiContext& ctx, QWidget* parent)
     : Page(QStringLiteral("TabSheet3"), ctx, parent) {
-    DateTimePocz = Named(new TDateTimeDlg(ctx_, this), "DateTimePocz", QStringLiteral("Data początkowa naliczania odsetek"));
-    DateTimeKon = Named(new TDateTimeDlg(ctx_, this), "DateTimeKon", QStringLiteral("Data końcowa naliczania odsetek"));
+    DateTimePocz = Named(new TDateTimeDlg(ctx_, this), "DateTimePocz",
+                         QStringLiteral("Data początkowa naliczania odsetek"));
+    DateTimeKon =
+        Named(new TDateTimeDlg(ctx_, this), "DateTimeKon", QStringLiteral("Data końcowa naliczania odsetek"));
     for (auto* d : {DateTimePocz, DateTimeKon}) d->ConfigureAsMainWindowDate(TIncrementScale::Day);
     EditKwota = Named(new QLineEdit(this), "EditKwota", QStringLiteral("Kwota oszczędności lub należności"));
-    EditProcent = Named(new QLineEdit(this), "EditProcent", QStringLiteral("Aktualny procent do naliczenia odsetek"));
+    EditProcent =
+        Named(new QLineEdit(this), "EditProcent", QStringLiteral("Aktualny procent do naliczenia odsetek"));
     RadioGroup1 = new RadioGroup(QStringLiteral("RadioGroup1"), QStringLiteral("Naliczanie odsetek "),
                                  {QStringLiteral("Roczne"), QStringLiteral("Dzienne")}, 1, this);
     RadioGroup1->SetItemIndex(0);
@@ -49,7 +52,8 @@ OdsetkiPrzelicznikPage::OdsetkiPrzelicznikPage(UiContext& ctx, QWidget* parent)
     MemoWynik = Named(new QPlainTextEdit(this), "MemoWynik");
     MemoWynik->setReadOnly(true);
     MemoWynik->setFixedHeight(MemoWynik->fontMetrics().lineSpacing() * 2 + 12);
-    LabelJakNaliczane = Named(new QLabel(QStringLiteral("Odsetki naliczane w skali roku"), this), "LabelJakNaliczane");
+    LabelJakNaliczane =
+        Named(new QLabel(QStringLiteral("Odsetki naliczane w skali roku"), this), "LabelJakNaliczane");
     Wylicz_Odsetki = Named(new QPushButton(QStringLiteral("Wylicz &odsetki"), this), "Wylicz_Odsetki",
                            QStringLiteral("Wyliczanie odsetek od podanej kwoty dla wybranego okresu czasu i "
                                           "oprocentowania"));
@@ -111,7 +115,9 @@ void OdsetkiPrzelicznikPage::SetRateLabel() {
     LabelJakNaliczane->setText(Q(RateLabelText(mode, S(EditProcent->text()))));
 }
 
-void OdsetkiPrzelicznikPage::EditProcentChange() { SetRateLabel(); }
+void OdsetkiPrzelicznikPage::EditProcentChange() {
+    SetRateLabel();
+}
 
 void OdsetkiPrzelicznikPage::RadioGroup1Click() {
     ClearResultText();

@@ -17,7 +17,7 @@ class PrzelicznikPanel;
 
 class OdsetkiPrzelicznikPage : public Page {
     Q_OBJECT
-public:
+  public:
     OdsetkiPrzelicznikPage(UiContext& ctx, QWidget* parent = nullptr);
     void StartUp(const QDate& today) override;
 
@@ -35,14 +35,14 @@ public:
     QPushButton* WyjsciePom1;
     PrzelicznikPanel* Panel4;
 
-public slots:
+  public slots:
     void Wylicz_OdsetkiClick();
     void RadioGroup1Click();
     void EditProcentChange();
     // Deletes every non-empty line of MemoWynik, last to first; empty lines stay.
     void ClearResultText();
 
-private:
+  private:
     void SetRateLabel();
     void SetFirstMemoLine(const QString& line);
 };

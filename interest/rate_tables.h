@@ -12,9 +12,9 @@
 namespace tolvex {
 
 struct InterestRatePeriod {
-    Date From;                // first day of the rate
-    std::optional<Date> To;   // last day, inclusive; none for the open last row
-    double Rate = 0;          // percent per year
+    Date From;               // first day of the rate
+    std::optional<Date> To;  // last day, inclusive; none for the open last row
+    double Rate = 0;         // percent per year
 
     bool Contains(const Date& day) const { return From <= day && (!To || day <= *To); }
 };
@@ -36,10 +36,12 @@ std::span<const InterestRatePeriod> RateTable(InterestKind kind);
 Date EarliestStart(InterestKind kind);
 std::string_view EarliestStartMessage(InterestKind kind);
 
-inline constexpr std::string_view kTaxEarliestMessage = "Program liczy odsetki podatkowe od 1-03-1993r. POPRAW OKRES";
+inline constexpr std::string_view kTaxEarliestMessage =
+    "Program liczy odsetki podatkowe od 1-03-1993r. POPRAW OKRES";
 inline constexpr std::string_view kStatutoryEarliestMessage =
     "Program liczy odsetki ustawowe od 1-11-1989r. POPRAW OKRES";
 // The tax table has no rates before its first row; such a start is refused with this.
-inline constexpr std::string_view kTaxFirstRowMessage = "Program liczy odsetki podatkowe od 30-06-2005r. POPRAW OKRES";
+inline constexpr std::string_view kTaxFirstRowMessage =
+    "Program liczy odsetki podatkowe od 30-06-2005r. POPRAW OKRES";
 
 }  // namespace tolvex

@@ -37,7 +37,8 @@ std::string CheckInterestRange(InterestKind kind, const Date& start, const Date&
     return {};
 }
 
-TaxInterestOutcome CalculateTaxInterest(InterestKind kind, const Date& start, const Date& end, double amount) {
+TaxInterestOutcome CalculateTaxInterest(InterestKind kind, const Date& start, const Date& end,
+                                        double amount) {
     TaxInterestOutcome outcome;
     outcome.Message = CheckInterestRange(kind, start, end);
     if (outcome.Refused()) return outcome;
@@ -54,7 +55,8 @@ TaxInterestOutcome CalculateTaxInterest(InterestKind kind, const Date& start, co
         last = RowHolding(table, rows, end);
         if (last == rows) last = rows - 1;
         days.push_back(DaysBetween(start, *table[first].To) + 1);
-        for (std::size_t k = first + 1; k < last; ++k) days.push_back(DaysBetween(table[k].From, *table[k].To) + 1);
+        for (std::size_t k = first + 1; k < last; ++k)
+            days.push_back(DaysBetween(table[k].From, *table[k].To) + 1);
         days.push_back(DaysBetween(table[last].From, end) + 1);
     }
 
@@ -79,7 +81,8 @@ std::vector<InterestGridRow> TaxInterestGridRows(const TaxInterestResult& result
     const auto table = RateTable(kind);
     const auto rate = [&](std::size_t i) { return FormatGeneral(table[result.FirstPeriod - 1 + i].Rate); };
     if (result.Segments.size() == 1) {
-        rows.push_back({"", rate(0), FormatGeneral(result.Segments[0].Days), FormatMoney(result.InterestSum)});
+        rows.push_back(
+            {"", rate(0), FormatGeneral(result.Segments[0].Days), FormatMoney(result.InterestSum)});
         return rows;
     }
     for (std::size_t i = 0; i < result.Segments.size(); ++i) {

@@ -21,19 +21,25 @@ TEST(BankInterest, ResultsAndSentence) {
         const char* sentence;
     } cases[] = {
         {"73 days at 5 %", Input("2025-01-01", "2025-03-15", "5", "1000"), "10,00 zł", "1 010,00 zł",
-         "Odsetki liczone w skali roku za 73 dni wynoszą 10,00 zł. Łączna kwota z odsetkami za  73 dni wynosi "
+         "Odsetki liczone w skali roku za 73 dni wynoszą 10,00 zł. Łączna kwota z odsetkami za  73 dni "
+         "wynosi "
          "1 010,00 zł"},
-        {"daily", Input("2025-01-01", "2025-01-11", "0,1", "1000", BankInterestMode::Daily), "10 zł", "1 010,00 zł",
-         "Odsetki liczone dziennie za 10 dni wynoszą 10 zł. Łączna kwota z odsetkami za  10 dni wynosi 1 010,00 zł"},
+        {"daily", Input("2025-01-01", "2025-01-11", "0,1", "1000", BankInterestMode::Daily), "10 zł",
+         "1 010,00 zł",
+         "Odsetki liczone dziennie za 10 dni wynoszą 10 zł. Łączna kwota z odsetkami za  10 dni wynosi 1 "
+         "010,00 zł"},
         {"same day", Input("2025-05-05", "2025-05-05", "5", "1000"), "0,00 zł", "1 000,00 zł",
          "Odsetki liczone w skali roku za 0 dni wynoszą 0,00 zł. Łączna kwota z odsetkami za  0 dni wynosi "
          "1 000,00 zł"},
         {"one day", Input("2025-05-05", "2025-05-06", "36,5", "1000"), "1,00 zł", "1 001,00 zł",
-         "Odsetki liczone w skali roku za 1 dzień wynoszą 1,00 zł. Łączna kwota z odsetkami za  1 dzień wynosi "
+         "Odsetki liczone w skali roku za 1 dzień wynoszą 1,00 zł. Łączna kwota z odsetkami za  1 dzień "
+         "wynosi "
          "1 001,00 zł"},
-        {"daily thousands not grouped", Input("2025-01-01", "2025-01-03", "100", "1234,5", BankInterestMode::Daily),
-         "2469 zł", "3 703,50 zł",
-         "Odsetki liczone dziennie za 2 dni wynoszą 2469 zł. Łączna kwota z odsetkami za  2 dni wynosi 3 703,50 zł"},
+        {"daily thousands not grouped",
+         Input("2025-01-01", "2025-01-03", "100", "1234,5", BankInterestMode::Daily), "2469 zł",
+         "3 703,50 zł",
+         "Odsetki liczone dziennie za 2 dni wynoszą 2469 zł. Łączna kwota z odsetkami za  2 dni wynosi 3 "
+         "703,50 zł"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -46,7 +52,8 @@ TEST(BankInterest, ResultsAndSentence) {
 }
 
 TEST(BankInterest, DayWordHasOnlyTwoForms) {
-    const std::pair<int, const char*> cases[] = {{0, "dni"}, {1, "dzień"}, {2, "dni"}, {4, "dni"}, {5, "dni"}, {21, "dni"}};
+    const std::pair<int, const char*> cases[] = {{0, "dni"}, {1, "dzień"}, {2, "dni"},
+                                                 {4, "dni"}, {5, "dni"},   {21, "dni"}};
     for (const auto& [days, word] : cases) EXPECT_EQ(DayWord(days), word) << days;
 }
 
@@ -65,7 +72,8 @@ TEST(BankInterest, EndBeforeStartIsRefusedAfterTheNumbersAreRead) {
 }
 
 TEST(BankInterest, RateLabel) {
-    EXPECT_EQ(RateLabelText(BankInterestMode::Annual, "0,00"), "Odsetki naliczane rocznie w wysokości 0,00 %");
+    EXPECT_EQ(RateLabelText(BankInterestMode::Annual, "0,00"),
+              "Odsetki naliczane rocznie w wysokości 0,00 %");
     EXPECT_EQ(RateLabelText(BankInterestMode::Daily, "0,1"), "Odsetki naliczane dziennie w wysokości 0,1 %");
 }
 

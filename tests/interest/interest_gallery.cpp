@@ -27,16 +27,20 @@ int main(int argc, char* argv[]) {
         auto set = [&](const char* name, const char* text) {
             tolvex::SetControlText(&window, QString::fromUtf8(name), QString::fromUtf8(text));
         };
-        auto press = [&](const char* name) { window.findChild<QPushButton*>(QString::fromUtf8(name))->click(); };
+        auto press = [&](const char* name) {
+            window.findChild<QPushButton*>(QString::fromUtf8(name))->click();
+        };
         set("DateTimePocz", "2025-01-01");
         set("EditKwota", "1000");
         set("EditProcent", "5");
         press("Wylicz_Odsetki");
-        for (const char* in : {"EditMinuty", "EditMetrKwadrat", "EditLitr", "EdithPascal", "EditKonMechaniczny"})
+        for (const char* in :
+             {"EditMinuty", "EditMetrKwadrat", "EditLitr", "EdithPascal", "EditKonMechaniczny"})
             set(in, "1013,25");
         set("EditCelsiusz", "-273,16");
-        for (const char* b : {"BitBtnPrzeliczMinuty", "BitBtnPrzeliczpowierzchnie", "BitBtnPrzeliczObjetosc",
-                              "BitBtnPrzeliczCisnienie", "BitBtnPrzelicz", "BitBtnPrzeliczTemperatureCelsiusza"})
+        for (const char* b :
+             {"BitBtnPrzeliczMinuty", "BitBtnPrzeliczpowierzchnie", "BitBtnPrzeliczObjetosc",
+              "BitBtnPrzeliczCisnienie", "BitBtnPrzelicz", "BitBtnPrzeliczTemperatureCelsiusza"})
             press(b);
         set("DateTimePocz1", "2005-06-30");
         set("DateTimeKon1", "2025-03-15");

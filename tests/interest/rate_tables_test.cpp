@@ -39,11 +39,16 @@ TEST(RateTables, KnownRowsAndEarliestDates) {
         std::size_t row;
         double rate;
     } cases[] = {
-        {InterestKind::Tax, "2005-06-30", 1, 13},          {InterestKind::Tax, "2022-02-09", 35, 8.5},
-        {InterestKind::Tax, "2022-07-08", 40, 16},         {InterestKind::Tax, "2022-09-08", 41, 16.5},
-        {InterestKind::Tax, "2150-12-31", 41, 16.5},       {InterestKind::Statutory, "1989-11-01", 1, 120},
-        {InterestKind::Statutory, "2003-09-25", 22, 12.25}, {InterestKind::Statutory, "2022-02-09", 35, 6.25},
-        {InterestKind::Statutory, "2022-07-08", 40, 10},   {InterestKind::Statutory, "2099-01-01", 41, 10.25},
+        {InterestKind::Tax, "2005-06-30", 1, 13},
+        {InterestKind::Tax, "2022-02-09", 35, 8.5},
+        {InterestKind::Tax, "2022-07-08", 40, 16},
+        {InterestKind::Tax, "2022-09-08", 41, 16.5},
+        {InterestKind::Tax, "2150-12-31", 41, 16.5},
+        {InterestKind::Statutory, "1989-11-01", 1, 120},
+        {InterestKind::Statutory, "2003-09-25", 22, 12.25},
+        {InterestKind::Statutory, "2022-02-09", 35, 6.25},
+        {InterestKind::Statutory, "2022-07-08", 40, 10},
+        {InterestKind::Statutory, "2099-01-01", 41, 10.25},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.day);
@@ -60,7 +65,8 @@ TEST(RateTables, KnownRowsAndEarliestDates) {
     }
     EXPECT_EQ(FormatDate(EarliestStart(InterestKind::Tax)), "1993-03-01");
     EXPECT_EQ(FormatDate(EarliestStart(InterestKind::Statutory)), "1989-11-01");
-    EXPECT_EQ(EarliestStartMessage(InterestKind::Statutory), "Program liczy odsetki ustawowe od 1-11-1989r. POPRAW OKRES");
+    EXPECT_EQ(EarliestStartMessage(InterestKind::Statutory),
+              "Program liczy odsetki ustawowe od 1-11-1989r. POPRAW OKRES");
 }
 
 }  // namespace

@@ -10,7 +10,9 @@
 namespace tolvex {
 namespace {
 
-Date D(const char* text) { return ParseDate(text); }
+Date D(const char* text) {
+    return ParseDate(text);
+}
 
 TEST(TaxInterest, ThreeSegmentsFromJuly2022) {
     auto out = CalculateTaxInterest(InterestKind::Tax, D("2022-07-01"), D("2022-10-01"), 10000);
@@ -29,10 +31,8 @@ TEST(TaxInterest, ThreeSegmentsFromJuly2022) {
     EXPECT_EQ(r.TotalDue, 10409);
 
     const std::vector<InterestGridRow> expected = {
-        {"1", "15", "7", "28,77"},
-        {"2", "16", "62", "271,78"},
-        {"3", "16,5", "24", "108,49"},
-        {"_____________", "_____________", "_____________", "_____________"},
+        {"1", "15", "7", "28,77"},     {"2", "16", "62", "271,78"},
+        {"3", "16,5", "24", "108,49"}, {"_____________", "_____________", "_____________", "_____________"},
         {"Razem", "", "", "409,00"},
     };
     EXPECT_EQ(TaxInterestGridRows(r, InterestKind::Tax), expected);
@@ -86,13 +86,17 @@ TEST(TaxInterest, DateChecksComeInTheirOrder) {
         const char* end;
         const char* message;
     } cases[] = {
-        {InterestKind::Tax, "1993-02-28", "1990-01-01", "Program liczy odsetki podatkowe od 1-03-1993r. POPRAW OKRES"},
+        {InterestKind::Tax, "1993-02-28", "1990-01-01",
+         "Program liczy odsetki podatkowe od 1-03-1993r. POPRAW OKRES"},
         {InterestKind::Tax, "1993-03-01", "1993-02-28", "Niepoprawny zakres dat. POPRAW OKRES"},
-        {InterestKind::Tax, "1993-03-01", "2010-01-01", "Program liczy odsetki podatkowe od 30-06-2005r. POPRAW OKRES"},
-        {InterestKind::Tax, "2005-06-29", "2005-06-29", "Program liczy odsetki podatkowe od 30-06-2005r. POPRAW OKRES"},
+        {InterestKind::Tax, "1993-03-01", "2010-01-01",
+         "Program liczy odsetki podatkowe od 30-06-2005r. POPRAW OKRES"},
+        {InterestKind::Tax, "2005-06-29", "2005-06-29",
+         "Program liczy odsetki podatkowe od 30-06-2005r. POPRAW OKRES"},
         {InterestKind::Tax, "2023-01-02", "2023-01-01", "Niepoprawny zakres dat. POPRAW OKRES"},
         {InterestKind::Tax, "2005-06-30", "2005-06-30", ""},
-        {InterestKind::Statutory, "1989-10-31", "1989-12-01", "Program liczy odsetki ustawowe od 1-11-1989r. POPRAW OKRES"},
+        {InterestKind::Statutory, "1989-10-31", "1989-12-01",
+         "Program liczy odsetki ustawowe od 1-11-1989r. POPRAW OKRES"},
         {InterestKind::Statutory, "1993-03-01", "1993-02-28", "Niepoprawny zakres dat. POPRAW OKRES"},
         {InterestKind::Statutory, "1989-11-01", "1989-11-01", ""},
     };
