@@ -19,10 +19,13 @@ constexpr long double kOneTwelfth = 1.0L / 12.0L;
 constexpr std::string_view kDepositNotLoan = "TO NIE JEST KREDYT A WKŁAD BANKOWY - TEŻ MOŻNA LICZYĆ";
 constexpr std::string_view kNegativeRate = "PROCENT NIE MOŻE BYĆ UJEMNY";
 constexpr std::string_view kBadFirstDate = "Nieodpowiednia data pierwszej raty";
-constexpr std::string_view kFirstDateTooLate = "Za duży kres pomiędzy uruchomieniem kredytu, a spłata pierwszej raty";
+constexpr std::string_view kFirstDateTooLate =
+    "Za duży kres pomiędzy uruchomieniem kredytu, a spłata pierwszej raty";
 constexpr std::string_view kNoRateForEqual = "Nie można liczyć oprocentowania dla rat równomiernych";
 
-bool IsZeroText(const std::string& text) { return text == "0,00" || text == "0"; }
+bool IsZeroText(const std::string& text) {
+    return text == "0,00" || text == "0";
+}
 
 // An empty field counts as 0.
 double ReadAmount(const TextFields& fields, std::string_view name) {
@@ -45,20 +48,29 @@ long ReadInteger(const std::string& text) {
     return negative ? -value : value;
 }
 
-Message ErrorBox(std::string_view text) { return Message{std::string(text), std::string(kErrorCaption)}; }
-Message Box(std::string_view text) { return Message{std::string(text), {}}; }
+Message ErrorBox(std::string_view text) {
+    return Message{std::string(text), std::string(kErrorCaption)};
+}
+Message Box(std::string_view text) {
+    return Message{std::string(text), {}};
+}
 
 // February has 29 days only in the program's own list of leap years, 2000 to 2076.
 bool IsLastDayOfMonth(const Date& date) {
     const unsigned day = static_cast<unsigned>(date.day());
     switch (static_cast<unsigned>(date.month())) {
-        case 4: case 6: case 9: case 11: return day == 30;
+        case 4:
+        case 6:
+        case 9:
+        case 11:
+            return day == 30;
         case 2: {
             const int year = static_cast<int>(date.year());
             const bool listedLeap = year >= 2000 && year <= 2076 && year % 4 == 0;
             return day == (listedLeap ? 29u : 28u);
         }
-        default: return day == 31;
+        default:
+            return day == 31;
     }
 }
 
@@ -149,8 +161,10 @@ bool EqualInstalments(TextFields& fields, const Inputs& in, const Date& d0, cons
     s.Instalments.assign(static_cast<size_t>(n), LoanInstalment{});
     for (int k = 1; k <= n; ++k) {
         double amount = A;
-        if (k == n) amount = s.LastInstalment;
-        else if (k == 1) amount = s.FirstInstalment;
+        if (k == n)
+            amount = s.LastInstalment;
+        else if (k == 1)
+            amount = s.FirstInstalment;
         s.Instalments[k - 1].Amount = amount;
     }
 

@@ -22,8 +22,8 @@ struct LoanInstalment {
     Date DueDate{};        // decreasing instalments only
 };
 
-enum class LoanKind { Equal = 0, Decreasing = 1 };   // RadioGroup3
-enum class PeriodUnit { Years = 0, Months = 1 };     // RadioGroup4
+enum class LoanKind { Equal = 0, Decreasing = 1 };  // RadioGroup3
+enum class PeriodUnit { Years = 0, Months = 1 };    // RadioGroup4
 
 // What a successful instalment calculation leaves for the grid and the printout.
 struct LoanSchedule {

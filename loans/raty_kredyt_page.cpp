@@ -36,14 +36,18 @@ Date FromQDate(const QDate& d) {
 
 }  // namespace
 
-RatyKredytPage::RatyKredytPage(UiContext& ctx, QWidget* parent) : Page(QStringLiteral("TabSheet8"), ctx, parent) {
+RatyKredytPage::RatyKredytPage(UiContext& ctx, QWidget* parent)
+    : Page(QStringLiteral("TabSheet8"), ctx, parent) {
     // Inputs.
-    GroupBoxDaneWejsciowe = Named(new QGroupBox(QStringLiteral("Dane wejściowe dla kredytu - raty równomierne"), this),
-                                  "GroupBoxDaneWejsciowe");
-    LabelSumaKredytu = Named(new QLabel(QStringLiteral("Suma kredytu:"), GroupBoxDaneWejsciowe), "LabelSumaKredytu");
+    GroupBoxDaneWejsciowe =
+        Named(new QGroupBox(QStringLiteral("Dane wejściowe dla kredytu - raty równomierne"), this),
+              "GroupBoxDaneWejsciowe");
+    LabelSumaKredytu =
+        Named(new QLabel(QStringLiteral("Suma kredytu:"), GroupBoxDaneWejsciowe), "LabelSumaKredytu");
     KredytBankowy = Named(new QLineEdit(kZero, GroupBoxDaneWejsciowe), "KredytBankowy");
     Label11 = Named(new QLabel(QStringLiteral("Okres kredytu w latach:"), GroupBoxDaneWejsciowe), "Label11");
-    OkresBankowyKredytu = Named(new QLineEdit(QStringLiteral("0"), GroupBoxDaneWejsciowe), "OkresBankowyKredytu");
+    OkresBankowyKredytu =
+        Named(new QLineEdit(QStringLiteral("0"), GroupBoxDaneWejsciowe), "OkresBankowyKredytu");
     LabelOprocentowanie =
         Named(new QLabel(QStringLiteral("Oprocentowanie:"), GroupBoxDaneWejsciowe), "LabelOprocentowanie");
     ProcentBankowy = Named(new QLineEdit(kZero, GroupBoxDaneWejsciowe), "ProcentBankowy");
@@ -58,9 +62,10 @@ RatyKredytPage::RatyKredytPage(UiContext& ctx, QWidget* parent) : Page(QStringLi
     LabelRata1 = Named(new QLabel(QStringLiteral("I Rata:"), GroupBoxDaneWejsciowe), "LabelRata1");
     EditRata1 = Named(new QLineEdit(GroupBoxDaneWejsciowe), "EditRata1");
     EditRata1->setToolTip(QStringLiteral("Dla kredytu malejącego wprowadź pierwszą ratę"));
-    CheckBoxZaPelneMiesiace = Named(
-        new QCheckBox(QStringLiteral("Odsetki pierwszej raty liczone za pełny miesiąc"), GroupBoxDaneWejsciowe),
-        "CheckBoxZaPelneMiesiace");
+    CheckBoxZaPelneMiesiace =
+        Named(new QCheckBox(QStringLiteral("Odsetki pierwszej raty liczone za pełny miesiąc"),
+                            GroupBoxDaneWejsciowe),
+              "CheckBoxZaPelneMiesiace");
     CheckBoxZaPelneMiesiace->setToolTip(QStringLiteral(
         "Gdy niezaznaczone to odsetki pierwszej raty liczymy od daty wzięcia kredytu do końca miesiąca"));
     CheckBoxZaPelneMiesiace->setChecked(true);
@@ -68,8 +73,9 @@ RatyKredytPage::RatyKredytPage(UiContext& ctx, QWidget* parent) : Page(QStringLi
     auto* inputs = new QGridLayout(GroupBoxDaneWejsciowe);
     inputs->setVerticalSpacing(4);
     const std::pair<QLabel*, QWidget*> inputRows[] = {
-        {LabelSumaKredytu, KredytBankowy}, {Label11, OkresBankowyKredytu},   {LabelOprocentowanie, ProcentBankowy},
-        {LabelDataKredytu, DataKredytu},   {Label16, DataPierwszejRaty},     {LabelRata1, EditRata1},
+        {LabelSumaKredytu, KredytBankowy},     {Label11, OkresBankowyKredytu},
+        {LabelOprocentowanie, ProcentBankowy}, {LabelDataKredytu, DataKredytu},
+        {Label16, DataPierwszejRaty},          {LabelRata1, EditRata1},
     };
     int row = 0;
     for (const auto& [label, field] : inputRows) {
@@ -80,7 +86,8 @@ RatyKredytPage::RatyKredytPage(UiContext& ctx, QWidget* parent) : Page(QStringLi
     inputs->addWidget(LabelProcent, 2, 2);
     inputs->addWidget(CheckBoxZaPelneMiesiace, row, 0, 1, 3);
     inputs->setColumnStretch(1, 1);
-    for (QLineEdit* e : {KredytBankowy, OkresBankowyKredytu, ProcentBankowy, EditRata1}) e->setAlignment(Qt::AlignRight);
+    for (QLineEdit* e : {KredytBankowy, OkresBankowyKredytu, ProcentBankowy, EditRata1})
+        e->setAlignment(Qt::AlignRight);
 
     RadioGroup3 = new RadioGroup(QStringLiteral("RadioGroup3"), QStringLiteral("Typ kredytu"),
                                  {QStringLiteral("Raty równe"), QStringLiteral("Raty malejące")}, 1, this);
@@ -88,14 +95,16 @@ RatyKredytPage::RatyKredytPage(UiContext& ctx, QWidget* parent) : Page(QStringLi
     RadioGroup4 = new RadioGroup(QStringLiteral("RadioGroup4"), QStringLiteral("Okres kredytu liczony w"),
                                  {QStringLiteral("Latach"), QStringLiteral("Miesiącach")}, 1, this);
     RadioGroup4->SetItemIndex(0);
-    RadioGroupWylicz = new RadioGroup(QStringLiteral("RadioGroupWylicz"), QStringLiteral("Wyliczamy"),
-                                      {QStringLiteral("Raty i kredyt do spłaty"), QStringLiteral("Oprocentowanie kredytu")},
-                                      1, this);
+    RadioGroupWylicz = new RadioGroup(
+        QStringLiteral("RadioGroupWylicz"), QStringLiteral("Wyliczamy"),
+        {QStringLiteral("Raty i kredyt do spłaty"), QStringLiteral("Oprocentowanie kredytu")}, 1, this);
     RadioGroupWylicz->SetItemIndex(0);
 
     // Outputs.
-    GroupBox12 = Named(new QGroupBox(QStringLiteral("Dane wyjściowe dla kredytu - raty równomierne"), this), "GroupBox12");
-    LabelDoSplaty = Named(new QLabel(QStringLiteral("Całkowity kredyt do spłaty:"), GroupBox12), "LabelDoSplaty");
+    GroupBox12 = Named(new QGroupBox(QStringLiteral("Dane wyjściowe dla kredytu - raty równomierne"), this),
+                       "GroupBox12");
+    LabelDoSplaty =
+        Named(new QLabel(QStringLiteral("Całkowity kredyt do spłaty:"), GroupBox12), "LabelDoSplaty");
     DoSplaty = OutputField("DoSplaty", GroupBox12);
     LabelOdsetki = Named(new QLabel(QStringLiteral("Odsetki:"), GroupBox12), "LabelOdsetki");
     OdsetkiBankowe = OutputField("OdsetkiBankowe", GroupBox12);
@@ -167,7 +176,8 @@ RatyKredytPage::RatyKredytPage(UiContext& ctx, QWidget* parent) : Page(QStringLi
 
     AttachAmountField(KredytBankowy, rules::CheckShort(), ctx_);
     AttachAmountField(ProcentBankowy, rules::CheckShort(), ctx_);
-    AttachAmountField(OkresBankowyKredytu, rules::CheckShort(ClickRule::ClearZero, QStringLiteral("0")), ctx_);
+    AttachAmountField(OkresBankowyKredytu, rules::CheckShort(ClickRule::ClearZero, QStringLiteral("0")),
+                      ctx_);
     AttachAmountField(EditRata1, rules::Make(ChangeRule::CheckShort, ClickRule::None, ExitRule::None), ctx_);
 
     connect(OkresBankowyKredytu, &QLineEdit::textChanged, this, &RatyKredytPage::OkresBankowyKredytuChange);
@@ -205,7 +215,9 @@ void RatyKredytPage::DataKredytuChange() {
         DataPierwszejRaty->setText(Q(FormatDate(FirstDayOfNextMonth(*date))));
 }
 
-void RatyKredytPage::OkresBankowyKredytuChange() { EnforcePeriodLimit(); }
+void RatyKredytPage::OkresBankowyKredytuChange() {
+    EnforcePeriodLimit();
+}
 
 void RatyKredytPage::EnforcePeriodLimit() {
     const auto unit = RadioGroup4->ItemIndex() == 1 ? PeriodUnit::Months : PeriodUnit::Years;
@@ -217,7 +229,8 @@ void RatyKredytPage::EnforcePeriodLimit() {
 void RatyKredytPage::RadioGroup4Click(int index) {
     EnforcePeriodLimit();
     ResetOutputs();
-    Label11->setText(index == 1 ? QStringLiteral("Okres kredytu w miesiącach:") : QStringLiteral("Okres kredytu w latach:"));
+    Label11->setText(index == 1 ? QStringLiteral("Okres kredytu w miesiącach:")
+                                : QStringLiteral("Okres kredytu w latach:"));
 }
 
 void RatyKredytPage::RadioGroup3Click(int index) {
@@ -262,7 +275,8 @@ void RatyKredytPage::SetRateFieldLook(bool rateMode) {
 }
 
 void RatyKredytPage::ResetOutputs() {
-    for (QLineEdit* e : {DoSplaty, OdsetkiBankowe, PierwszaRata, OstatniaRata, RataBankowa}) e->setText(kZero);
+    for (QLineEdit* e : {DoSplaty, OdsetkiBankowe, PierwszaRata, OstatniaRata, RataBankowa})
+        e->setText(kZero);
 }
 
 void RatyKredytPage::SetGridCell(int row, int column, const QString& text) {

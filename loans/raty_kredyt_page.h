@@ -19,7 +19,7 @@ namespace tolvex {
 
 class RatyKredytPage : public Page {
     Q_OBJECT
-public:
+  public:
     RatyKredytPage(UiContext& ctx, QWidget* parent = nullptr);
 
     // Start-up: the loan dates from today, instalment mode.
@@ -72,7 +72,7 @@ public:
     QPushButton* Pomoc7;
     QPushButton* WyjsciePom6;
 
-public slots:
+  public slots:
     void PrzeliczRatyClick();
     // Prints the loan's basic data and, for decreasing instalments, the last schedule.
     void DrukujRatyClick();
@@ -82,7 +82,7 @@ public slots:
     void RadioGroup4Click(int index);
     void RadioGroupWyliczClick(int index);
 
-private:
+  private:
     void ResetOutputs();
     void EnforcePeriodLimit();
     void ShowScheduleGrid(const ScheduleGrid& grid);

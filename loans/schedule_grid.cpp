@@ -7,11 +7,16 @@
 namespace tolvex {
 namespace {
 
-constexpr const char* kMonthNames[12] = {"styczeń", "luty",     "marzec",   "kwiecień", "maj",         "czerwiec",
-                                         "lipiec",  "sierpień", "wrzesień", "październik", "listopad", "grudzień"};
+constexpr const char* kMonthNames[12] = {"styczeń",  "luty",        "marzec",   "kwiecień",
+                                         "maj",      "czerwiec",    "lipiec",   "sierpień",
+                                         "wrzesień", "październik", "listopad", "grudzień"};
 
-int YearOf(const Date& d) { return static_cast<int>(d.year()); }
-int MonthOf(const Date& d) { return static_cast<int>(static_cast<unsigned>(d.month())); }
+int YearOf(const Date& d) {
+    return static_cast<int>(d.year());
+}
+int MonthOf(const Date& d) {
+    return static_cast<int>(static_cast<unsigned>(d.month()));
+}
 
 }  // namespace
 
@@ -43,7 +48,8 @@ ScheduleGrid FillScheduleGrid(const LoanSchedule& schedule, const Date& loanDate
     if (n >= 2) grid.ColumnCount = std::max(grid.ColumnCount, (first + n - 1) / 12 + 2);
     grid.Cells.assign(static_cast<size_t>(ScheduleGrid::kRowCount * grid.ColumnCount), std::string());
 
-    for (int c = 1; c < grid.ColumnCount; ++c) grid.SetCell(ScheduleGrid::kYearRow, c, std::to_string(y0 + c - 1));
+    for (int c = 1; c < grid.ColumnCount; ++c)
+        grid.SetCell(ScheduleGrid::kYearRow, c, std::to_string(y0 + c - 1));
     for (int m = 0; m < 12; ++m) grid.SetCell(ScheduleGrid::kFirstMonthRow + m, 0, kMonthNames[m]);
     grid.SetCell(ScheduleGrid::kSumRow, 0, "SUMA kol.");
     grid.SetCell(ScheduleGrid::kRunningTotalRow, 0, "Razem");

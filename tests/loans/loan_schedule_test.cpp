@@ -177,12 +177,21 @@ TEST(LoanInputs, RefusedWithTheErrorBox) {
         int jednostka;
         int typ;
     } cases[] = {
-        {"0", "12", "12", 1, 0},      {"0,00", "12", "12", 1, 1},  {"1000", "0", "12", 1, 0},
-        {"1000", "0,00", "12", 0, 0}, {"1000", "12", "0", 1, 0},   {"1000", "12", "0,00", 1, 1},
+        {"0", "12", "12", 1, 0},
+        {"0,00", "12", "12", 1, 1},
+        {"1000", "0", "12", 1, 0},
+        {"1000", "0,00", "12", 0, 0},
+        {"1000", "12", "0", 1, 0},
+        {"1000", "12", "0,00", 1, 1},
         // Zero after conversion or no instalment at all would divide by zero.
-        {"1000", "12", "0,0", 1, 0},  {"1000", "12", "0,0", 1, 1}, {"1000", "0,05", "12", 0, 0},
-        {"1000", "0,05", "12", 0, 1}, {"1000", "0,5", "12", 1, 1}, {"1000", "-2", "12", 1, 0},
-        {"1000", "", "12", 1, 1},     {"1000", "12", "", 1, 0},
+        {"1000", "12", "0,0", 1, 0},
+        {"1000", "12", "0,0", 1, 1},
+        {"1000", "0,05", "12", 0, 0},
+        {"1000", "0,05", "12", 0, 1},
+        {"1000", "0,5", "12", 1, 1},
+        {"1000", "-2", "12", 1, 0},
+        {"1000", "", "12", 1, 1},
+        {"1000", "12", "", 1, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.kredyt) + " / " + c.okres + " / " + c.procent);
@@ -238,7 +247,7 @@ TEST(LoanPeriod, FiftyYearsOrSixHundredMonthsAtMost) {
         int instalments;  // 0: refused by the calculation too
     } cases[] = {
         {"50", PeriodUnit::Years, false, 600},   {"51", PeriodUnit::Years, true, 0},
-        {"50,01", PeriodUnit::Years, true, 600},   {"49,99", PeriodUnit::Years, false, 599},
+        {"50,01", PeriodUnit::Years, true, 600}, {"49,99", PeriodUnit::Years, false, 599},
         {"600", PeriodUnit::Months, false, 600}, {"601", PeriodUnit::Months, true, 0},
         {"1,5", PeriodUnit::Years, false, 18},   {"abc", PeriodUnit::Years, false, -1},
     };
@@ -307,8 +316,8 @@ TEST(RateMode, RefusalsAndMessages) {
         {"0", "12", 1, "1120", 1, kRateMissing, "Błąd"},
         {"12000", "0,00", 1, "1120", 1, kRateMissing, "Błąd"},
         {"12000", "12", 1, "0", 1, kRateMissing, "Błąd"},
-        {"12000", "12", 1, "", 1, kRateMissing, "Błąd"},      // no first instalment given
-        {"0,0", "12", 1, "1120", 1, kRateMissing, "Błąd"},    // would divide by the amount
+        {"12000", "12", 1, "", 1, kRateMissing, "Błąd"},        // no first instalment given
+        {"0,0", "12", 1, "1120", 1, kRateMissing, "Błąd"},      // would divide by the amount
         {"12000", "0,05", 0, "1120", 1, kRateMissing, "Błąd"},  // no instalment
         {"12000", "12", 1, "1120", 0, "Nie można liczyć oprocentowania dla rat równomiernych", ""},
     };

@@ -16,9 +16,9 @@ struct LoanFields {
     std::string dataKredytu = "2024-03-10";
     std::string dataPierwszejRaty = "2024-04-01";
     std::string rata1;
-    int typ = 0;       // RadioGroup3: 0 equal, 1 decreasing
-    int jednostka = 1; // RadioGroup4: 0 years, 1 months
-    int wylicz = 0;    // RadioGroupWylicz: 1 rate mode
+    int typ = 0;        // RadioGroup3: 0 equal, 1 decreasing
+    int jednostka = 1;  // RadioGroup4: 0 years, 1 months
+    int wylicz = 0;     // RadioGroupWylicz: 1 rate mode
     bool pelnyMiesiac = true;
 };
 

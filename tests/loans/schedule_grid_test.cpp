@@ -150,7 +150,8 @@ TEST(ScheduleGrid, EveryInstalmentFitsAndTheRunningTotalIsTheTotal) {
         in.jednostka = (trial / 2) % 2;
         const int n = count(rng);
         in.okres = in.jednostka == 1 ? std::to_string(n) : FormatGeneral(n / 12.0);
-        const Date d0 = MakeDate(year(rng), static_cast<unsigned>(month(rng)), static_cast<unsigned>(day(rng)));
+        const Date d0 =
+            MakeDate(year(rng), static_cast<unsigned>(month(rng)), static_cast<unsigned>(day(rng)));
         Date d1 = d0;
         for (int i = ahead(rng); i > 0; --i) d1 = FirstDayOfNextMonth(d1);
         in.dataKredytu = FormatDate(d0);
