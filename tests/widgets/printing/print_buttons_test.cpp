@@ -1,0 +1,123 @@
+// The three print buttons, through the main window's canvas factory.
+#include <QSignalBlocker>
+
+#include "core/report/recording_canvas.h"
+#include "support/ui_fixture.h"
+#include "widgets/common/radio_group.h"
+
+namespace tolvex::testing {
+namespace {
+
+using Kind = RecordingCanvas::Call::Kind;
+
+// Remembers whether the main window could take input when each job began.
+class WatchingCanvas : public RecordingCanvas {
+public:
+    void BeginDocument() override {
+        windowEnabledAtBegin.push_back(window->isEnabled());
+        RecordingCanvas::BeginDocument();
+    }
+    QWidget* window = nullptr;
+    std::vector<bool> windowEnabledAtBegin;
+};
+
+class PrintButtonsTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        Start(QDate(2025, 3, 15));
+        canvas.window = window.get();
+        window->Context().makePrintCanvas = [this](const std::string& name) {
+            jobs.push_back(name);
+            return canvas.Share();
+        };
+    }
+    bool Drew(const std::string& text) const {
+        const auto texts = canvas.DrawnTexts();
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    }
+    // Sets a text without the field's own change checks, as a stale value would stand.
+    void Put(const char* name, const char* text) {
+        QSignalBlocker quiet(Edit(name));
+        Edit(name)->setText(QString::fromUtf8(text));
+    }
+    void Choose(const char* group, int item) { Find<RadioGroup>(group)->Button(item)->click(); }
+
+    WatchingCanvas canvas;
+    std::vector<std::string> jobs;
+};
+
+TEST_F(PrintButtonsTest, PayslipPrintsTheCalculatedSalary) {
+    Type("EditPlacaBrutto", "5000");
+    Press("Wylicz");
+    Messages();
+    Press("DrukujPlace");
+    EXPECT_EQ(jobs, std::vector<std::string>{"place"});
+    EXPECT_TRUE(Drew("WYNIKI OBLICZEŃ PŁACY"));
+    EXPECT_TRUE(Drew("Wypłata: " + Str("Edit_Netto") + " zł"));
+    EXPECT_TRUE(Drew("   Wynagrodzenie brutto suma : 5000 zł"));
+    EXPECT_TRUE(Drew("Emerytalne:"));
+    EXPECT_EQ(canvas.Count(Kind::EndDocument), 1);
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(PrintButtonsTest, PayslipWithAFieldThatDoesNotConvertPrintsNothing) {
+    Put("Edit_Podatek", "");
+    Press("DrukujPlace");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"'' is not a valid floating point value"});
+    EXPECT_TRUE(jobs.empty());
+    EXPECT_TRUE(canvas.calls.empty());
+}
+
+TEST_F(PrintButtonsTest, InterestStatementNeedsACalculationFirst) {
+    Press("Drukuj1");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Najpierw wylicz odsetki"});
+    EXPECT_TRUE(jobs.empty());
+}
+
+TEST_F(PrintButtonsTest, InterestStatementPrintsWithTheWindowDisabled) {
+    Edit("DateTimePocz1")->setText("2022-07-01");
+    Edit("DateTimeKon1")->setText("2022-09-20");
+    Type("EditKwota1", "10000");
+    Press("WyliczOdsetki_Pod_Ust");
+    ASSERT_TRUE(Messages().empty());
+    Press("Drukuj1");
+    EXPECT_EQ(jobs, std::vector<std::string>{"odsetki"});
+    EXPECT_EQ(canvas.windowEnabledAtBegin, std::vector<bool>{false});
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_TRUE(Drew("ODSETKI PODATKOWE za okres: od  2022-07-01  do  2022-09-20  wyliczone dla sumy 10000 zł"));
+    EXPECT_TRUE(Drew("RAZEM ODSETKI"));
+    EXPECT_TRUE(Drew(Str("EditSumaOdsetek").substr(0, Str("EditSumaOdsetek").size() - 4)));
+
+    Put("EditKwota1", "");
+    Press("Drukuj1");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"'' is not a valid floating point value"});
+    EXPECT_EQ(canvas.Count(Kind::EndDocument), 2) << "the stopped job is closed";
+    EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(PrintButtonsTest, LoanPrintoutListsTheDecreasingSchedule) {
+    Choose("RadioGroup3", 1);
+    Choose("RadioGroup4", 1);
+    Put("KredytBankowy", "1000");
+    Put("OkresBankowyKredytu", "3");
+    Put("ProcentBankowy", "12");
+    Press("PrzeliczRaty");
+    ASSERT_TRUE(Messages().empty());
+    Press("DrukujRaty");
+    EXPECT_EQ(jobs, std::vector<std::string>{"kredyt"});
+    EXPECT_EQ(canvas.windowEnabledAtBegin, std::vector<bool>{false});
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_TRUE(Drew("PODSTAWOWE DANE KREDYTU-raty malejące"));
+    EXPECT_TRUE(Drew("Okres kredytu : 3miesiące"));
+    EXPECT_TRUE(Drew("333,34")) << "the last principal part";
+    EXPECT_TRUE(Drew("0,00")) << "the last balance";
+
+    Put("KredytBankowy", "tysiąc");
+    Press("DrukujRaty");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"'tysiąc' is not a valid floating point value"});
+    EXPECT_EQ(canvas.Count(Kind::EndDocument), 2);
+    EXPECT_TRUE(window->isEnabled());
+}
+
+}  // namespace
+}  // namespace tolvex::testing
