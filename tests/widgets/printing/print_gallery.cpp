@@ -1,6 +1,7 @@
 // Prints the three reports of the running program, for looking at them:
 // TOLVEX_PRINT_TO_PDF=<folder> print_gallery   (without it: the default printer, or a
-// PDF in the documents folder where the system has none). Messages go to stdout.
+// PDF in the documents folder where the system has none). Messages go to stdout, or
+// with --boxes to the program's own message boxes.
 #include <QApplication>
 #include <QDate>
 #include <QDialog>
@@ -8,6 +9,7 @@
 #include <cstdio>
 
 #include "app/main_window.h"
+#include "app/qt_message_sink.h"
 #include "app/startup.h"
 #include "widgets/common/radio_group.h"
 #include "widgets/common/widget_fields.h"
@@ -24,8 +26,12 @@ public:
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    PrintingSink messages;
+    const bool boxes = argc > 1 && QString::fromLatin1(argv[1]) == QStringLiteral("--boxes");
+    PrintingSink printed;
+    tolvex::QtMessageSink shown(nullptr);
+    tolvex::MessageSink& messages = boxes ? static_cast<tolvex::MessageSink&>(shown) : printed;
     tolvex::TKalkulator_Finansowy window(messages);
+    shown.SetParent(&window);
     window.Context().execModal = [](QDialog& dialog) {
         dialog.accept();
         return static_cast<int>(QDialog::Accepted);
@@ -41,6 +47,15 @@ int main(int argc, char* argv[]) {
         window.findChild<tolvex::RadioGroup*>(QString::fromUtf8(name))->Button(item)->click();
     };
 
+    if (boxes) {
+        window.plec->setCurrentIndex(3);
+        set("DateTimePocz1", "2022-07-01");
+        set("DateTimeKon1", "2022-09-20");
+        set("EditKwota1", "10000");
+        press("WyliczOdsetki_Pod_Ust");
+        press("Drukuj1");
+        return 0;
+    }
     set("EditNazwiskoImie", "Jan Kowalski");
     set("EditPlacaBrutto", "6543,21");
     press("Wylicz");
