@@ -13,8 +13,8 @@ constexpr int kTotalsDigits = 16;
 
 std::string Title(const InterestStatementFields& f) {
     const char* kind = f.kind == InterestKind::Statutory ? "ODSETKI USTAWOWE" : "ODSETKI PODATKOWE";
-    return std::string(kind) + " za okres: od  " + f.startText + "  do  " + f.endText + "  wyliczone dla sumy " +
-           f.amountText + std::string(kZlSuffix);
+    return std::string(kind) + " za okres: od  " + f.startText + "  do  " + f.endText +
+           "  wyliczone dla sumy " + f.amountText + std::string(kZlSuffix);
 }
 
 void PrintRows(ReportPrinter& r, const TaxInterestResult& result, const InterestStatementFields& f) {
@@ -27,7 +27,9 @@ void PrintRows(ReportPrinter& r, const TaxInterestResult& result, const Interest
     for (std::uint16_t k = result.FirstPeriod; k <= result.LastPeriod; ++k, ++number) {
         const InterestRatePeriod& period = table[k - 1];
         const Date from = k == result.FirstPeriod ? start : period.From;
-        const std::string to = k == result.LastPeriod ? FormatDate(end) : period.To ? FormatDate(*period.To) : "";
+        const std::string to = k == result.LastPeriod ? FormatDate(end)
+                               : period.To            ? FormatDate(*period.To)
+                                                      : "";
         const InterestSegment& segment = result.Segment(k);
         r.ProcessMessages();
         r.PrintRow({{"", 4},
@@ -45,13 +47,8 @@ void PrintRows(ReportPrinter& r, const TaxInterestResult& result, const Interest
 
 void PrintInterestHeadings(ReportPrinter& r) {
     r.SetFont(9, true, true);
-    r.PrintRow({{"", 4},
-                {"LP", 4},
-                {"OD", 12},
-                {"DO", 12},
-                {"ILOŚĆ DNI", 12},
-                {"PROCENT", 12},
-                {"ODSETKI", 12}});
+    r.PrintRow(
+        {{"", 4}, {"LP", 4}, {"OD", 12}, {"DO", 12}, {"ILOŚĆ DNI", 12}, {"PROCENT", 12}, {"ODSETKI", 12}});
     r.SetStyleRegular();
 }
 
@@ -64,7 +61,12 @@ void PrintInterestTotals(ReportPrinter& r, double interestSum, std::string_view 
     r.CheckPageBreak();
 
     r.SetFont(10, true);
-    r.PrintRow({{"", 8}, {"RAZEM ODSETKI", 12}, {"", 12}, {"", 12}, {"", 12}, {FormatMoney(interestSum, kTotalsDigits), 12}});
+    r.PrintRow({{"", 8},
+                {"RAZEM ODSETKI", 12},
+                {"", 12},
+                {"", 12},
+                {"", 12},
+                {FormatMoney(interestSum, kTotalsDigits), 12}});
     r.SetStyleRegular();
     r.CheckPageBreak();
 
@@ -78,7 +80,8 @@ void PrintInterestTotals(ReportPrinter& r, double interestSum, std::string_view 
     r.SetStyleRegular();
 }
 
-void PrintInterestStatement(ReportPrinter& r, const TaxInterestResult& result, const InterestStatementFields& f) {
+void PrintInterestStatement(ReportPrinter& r, const TaxInterestResult& result,
+                            const InterestStatementFields& f) {
     if (result.Empty()) return;
     r.BeginReport();
     try {

@@ -10,7 +10,9 @@ namespace {
 
 constexpr int kLineX = 200;
 
-std::string Zl(std::string text) { return text + std::string(kZlSuffix); }
+std::string Zl(std::string text) {
+    return text + std::string(kZlSuffix);
+}
 
 void PrintRows(ReportPrinter& r, const TextFields& f, const LoanSchedule& schedule) {
     // A schedule of equal instalments has no principal parts or due dates to list.
@@ -61,14 +63,17 @@ void PrintScheduleHeadings(ReportPrinter& r) {
     r.SetStyleRegular();
 }
 
-void PrintLoanReport(ReportPrinter& r, const TextFields& f, std::string_view unitWord, const LoanSchedule& schedule) {
+void PrintLoanReport(ReportPrinter& r, const TextFields& f, std::string_view unitWord,
+                     const LoanSchedule& schedule) {
     using namespace loan_fields;
     const bool decreasing = f.Choice(RadioGroup3) == static_cast<int>(LoanKind::Decreasing);
     r.BeginReport();
     try {
-        r.PrintTitle(decreasing ? "PODSTAWOWE DANE KREDYTU-raty malejące" : "PODSTAWOWE DANE KREDYTU-raty równomierne");
+        r.PrintTitle(decreasing ? "PODSTAWOWE DANE KREDYTU-raty malejące"
+                                : "PODSTAWOWE DANE KREDYTU-raty równomierne");
         PrintLoanLine(r, kLineX, 300, "Wysokość pobranego kredytu : " + Zl(f.Text(KredytBankowy)));
-        PrintLoanLine(r, kLineX, 400, "Okres kredytu : " + f.Text(OkresBankowyKredytu) + std::string(unitWord));
+        PrintLoanLine(r, kLineX, 400,
+                      "Okres kredytu : " + f.Text(OkresBankowyKredytu) + std::string(unitWord));
         PrintLoanLine(r, kLineX, 500, "Oprocentowanie kredytu : " + f.Text(ProcentBankowy) + " %");
         PrintLoanLine(r, kLineX, 600, "Data pobrania kredytu : " + f.Text(DataKredytu));
         if (decreasing) {

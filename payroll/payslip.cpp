@@ -14,11 +14,14 @@ constexpr int kBonusInZloty = 1;
 // Cell widths in tenths of an inch.
 constexpr int kLeft = 5, kName = 8, kValue = 5, kBaseName = 17, kBase = 10, kPay = 20;
 
-std::string Zl(const std::string& text) { return text + std::string(kZlSuffix); }
+std::string Zl(const std::string& text) {
+    return text + std::string(kZlSuffix);
+}
 
 std::string BonusText(const TextFields& f) {
     if (f.Choice("RadioGroupJakaPremia") == kBonusInZloty) return f.Text("EditPremia");
-    const long double bonus = static_cast<long double>(f.Number("EditPremia")) * 0.01L * f.Number("EditPlacaBrutto");
+    const long double bonus =
+        static_cast<long double>(f.Number("EditPremia")) * 0.01L * f.Number("EditPlacaBrutto");
     return FormatGeneral(RoundTo2Places(static_cast<double>(bonus)));
 }
 
@@ -27,7 +30,8 @@ std::string BonusText(const TextFields& f) {
 PayslipTotals ComputePayslipTotals(const TextFields& f) {
     PayslipTotals t;
     long double bonus = f.Number("EditPremia");
-    if (f.Choice("RadioGroupJakaPremia") != kBonusInZloty) bonus = bonus * f.Number("EditPlacaBrutto") * 0.01L;
+    if (f.Choice("RadioGroupJakaPremia") != kBonusInZloty)
+        bonus = bonus * f.Number("EditPlacaBrutto") * 0.01L;
 
     long double gross = static_cast<long double>(f.Number("EditPlacaBrutto")) + bonus;
     for (const char* name : {"EditSzkodliwe", "EditNadgodziny", "EditZaUrlop", "EditZaChorobe", "EditNagrody",
@@ -39,8 +43,9 @@ PayslipTotals ComputePayslipTotals(const TextFields& f) {
     t.contributions = ParseAmount(StripZlSuffix(f.Text("Edit22")));
 
     long double deductions = t.contributions;
-    for (const char* name : {"Edit_Podatek", "EditUbezpieczenie", "EditRata", "EditSkladka", "EditSkladkaZw",
-                             "EditKomornik", "EditPotracenia1", "EditPotracenia2", "EditPotracenia3", "EditPotracenia4"})
+    for (const char* name :
+         {"Edit_Podatek", "EditUbezpieczenie", "EditRata", "EditSkladka", "EditSkladkaZw", "EditKomornik",
+          "EditPotracenia1", "EditPotracenia2", "EditPotracenia3", "EditPotracenia4"})
         deductions += f.Number(name);
     t.deductions = static_cast<double>(deductions);
     return t;
@@ -107,7 +112,8 @@ void PrintPayslip(ReportPrinter& r, const TextFields& f, double grossTotal, doub
     r.EndReport();
 }
 
-void PrintPayslipFromFields(const TextFields& fields, const std::function<std::unique_ptr<PrintCanvas>()>& makeCanvas) {
+void PrintPayslipFromFields(const TextFields& fields,
+                            const std::function<std::unique_ptr<PrintCanvas>()>& makeCanvas) {
     const PayslipTotals t = ComputePayslipTotals(fields);
     const std::unique_ptr<PrintCanvas> canvas = makeCanvas();
     ReportPrinter report(*canvas);

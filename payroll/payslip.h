@@ -21,12 +21,13 @@ struct PayslipTotals {
 PayslipTotals ComputePayslipTotals(const TextFields& fields);
 
 void PrintPayslipHeadings(ReportPrinter& report);
-void PrintPayslip(ReportPrinter& report, const TextFields& fields, double grossTotal, double contributionsTotal,
-                  double deductionsTotal);
+void PrintPayslip(ReportPrinter& report, const TextFields& fields, double grossTotal,
+                  double contributionsTotal, double deductionsTotal);
 
 // What the print button does: the totals first, so that a field that does not convert
 // stops it before any job exists, then the payslip on a canvas made for it.
-void PrintPayslipFromFields(const TextFields& fields, const std::function<std::unique_ptr<PrintCanvas>()>& makeCanvas);
+void PrintPayslipFromFields(const TextFields& fields,
+                            const std::function<std::unique_ptr<PrintCanvas>()>& makeCanvas);
 
 inline constexpr char kPayslipReportName[] = "place";
 

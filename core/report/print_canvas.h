@@ -19,7 +19,7 @@ struct PrintFont {
 inline constexpr std::string_view kReportTypeface = "Times New Roman CE";
 
 class PrintCanvas {
-public:
+  public:
     virtual ~PrintCanvas() = default;
 
     virtual void BeginDocument() = 0;

@@ -9,7 +9,7 @@ namespace tolvex {
 namespace {
 
 class ForwardingCanvas : public PrintCanvas {
-public:
+  public:
     explicit ForwardingCanvas(RecordingCanvas& c) : c_(c) {}
     void BeginDocument() override { c_.BeginDocument(); }
     void EndDocument() override { c_.EndDocument(); }
@@ -28,7 +28,7 @@ public:
         c_.TextRect(l, t, r, b, x, y, s);
     }
 
-private:
+  private:
     RecordingCanvas& c_;
 };
 
@@ -50,9 +50,15 @@ void RecordingCanvas::Push(Call::Kind kind) {
     calls.push_back(std::move(c));
 }
 
-void RecordingCanvas::BeginDocument() { Push(Call::Kind::BeginDocument); }
-void RecordingCanvas::EndDocument() { Push(Call::Kind::EndDocument); }
-void RecordingCanvas::ProcessMessages() { Push(Call::Kind::ProcessMessages); }
+void RecordingCanvas::BeginDocument() {
+    Push(Call::Kind::BeginDocument);
+}
+void RecordingCanvas::EndDocument() {
+    Push(Call::Kind::EndDocument);
+}
+void RecordingCanvas::ProcessMessages() {
+    Push(Call::Kind::ProcessMessages);
+}
 
 void RecordingCanvas::NewPage() {
     ++page_;
@@ -84,7 +90,8 @@ void RecordingCanvas::TextOut(int x, int y, std::string_view text) {
     Drew();
 }
 
-void RecordingCanvas::TextRect(int left, int top, int right, int bottom, int x, int y, std::string_view text) {
+void RecordingCanvas::TextRect(int left, int top, int right, int bottom, int x, int y,
+                               std::string_view text) {
     Call c;
     c.kind = Call::Kind::TextRect;
     c.x = x;
@@ -119,7 +126,8 @@ std::vector<std::string> RecordingCanvas::DrawnTexts() const {
 }
 
 int RecordingCanvas::Count(Call::Kind kind) const {
-    return static_cast<int>(std::count_if(calls.begin(), calls.end(), [kind](const Call& c) { return c.kind == kind; }));
+    return static_cast<int>(
+        std::count_if(calls.begin(), calls.end(), [kind](const Call& c) { return c.kind == kind; }));
 }
 
 }  // namespace tolvex

@@ -12,12 +12,12 @@
 namespace tolvex {
 
 class RecordingCanvas : public PrintCanvas {
-public:
+  public:
     struct Call {
         enum class Kind { BeginDocument, EndDocument, NewPage, ProcessMessages, SetFont, TextOut, TextRect };
         Kind kind = Kind::BeginDocument;
-        int x = 0, y = 0;                                  // TextOut, TextRect: top-left corner of the text
-        int left = 0, top = 0, right = 0, bottom = 0;      // TextRect: clipping rectangle
+        int x = 0, y = 0;                              // TextOut, TextRect: top-left corner of the text
+        int left = 0, top = 0, right = 0, bottom = 0;  // TextRect: clipping rectangle
         std::string text;
         PrintFont font;  // SetFont: the new font; TextOut, TextRect: the font drawn with
         int page = 1;    // page the call happened on
@@ -63,7 +63,7 @@ public:
     int Count(Call::Kind kind) const;
     int Pages() const { return page_; }
 
-private:
+  private:
     void Drew();
     void Push(Call::Kind kind);
 

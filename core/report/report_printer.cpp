@@ -43,7 +43,8 @@ void ReportPrinter::PrintRow(const std::vector<ReportCell>& cells) {
     const int bottom = top + LineHeight;
     for (const auto& cell : cells) {
         const int w = DotsOf(cell.width);
-        if (!cell.text.empty() && !canvas_.Aborted()) canvas_.TextRect(x, top, x + w, bottom, x, top, cell.text);
+        if (!cell.text.empty() && !canvas_.Aborted())
+            canvas_.TextRect(x, top, x + w, bottom, x, top, cell.text);
         x += w;
     }
     CurrentY = static_cast<std::uint16_t>(CurrentY + 2 * Spacing);

@@ -18,7 +18,7 @@ struct ReportCell {
 };
 
 class ReportPrinter {
-public:
+  public:
     explicit ReportPrinter(PrintCanvas& canvas) : canvas_(canvas) {}
 
     void BeginReport();
@@ -45,7 +45,7 @@ public:
     std::uint16_t CurrentY = 0;
     std::uint16_t LineHeight = 0;
 
-private:
+  private:
     PrintCanvas& canvas_;
 };
 

@@ -11,10 +11,11 @@ namespace {
 using Kind = RecordingCanvas::Call::Kind;
 
 class InterestStatementTest : public ::testing::Test {
-protected:
+  protected:
     void Calculate(InterestKind kind, const char* start, const char* end, const char* amount) {
         fields = {kind, start, end, amount};
-        const auto outcome = CalculateTaxInterest(kind, ParseDate(start), ParseDate(end), ParseAmount(amount));
+        const auto outcome =
+            CalculateTaxInterest(kind, ParseDate(start), ParseDate(end), ParseAmount(amount));
         ASSERT_FALSE(outcome.Refused()) << outcome.Message;
         result = outcome.Result;
     }
@@ -62,7 +63,8 @@ TEST_F(InterestStatementTest, ThreeSegmentTaxRangeRunsFromTheUsersStartToTheUser
     const std::string sum = FormatMoney(result.InterestSum);
     EXPECT_TRUE(sum.ends_with(",00")) << "the whole-złoty sum, never the unrounded one: " << sum;
     EXPECT_EQ(lines[5], (std::vector<std::string>{"RAZEM ODSETKI", sum}));
-    EXPECT_EQ(lines[6], (std::vector<std::string>{"RAZEM ZOBOWIĄZANIE", FormatMoney(10000 + result.InterestSum)}));
+    EXPECT_EQ(lines[6],
+              (std::vector<std::string>{"RAZEM ZOBOWIĄZANIE", FormatMoney(10000 + result.InterestSum)}));
     EXPECT_EQ(canvas.Count(Kind::EndDocument), 1);
 }
 

@@ -14,7 +14,7 @@ using testing::LoanFields;
 using testing::RunLoan;
 
 class LoanPrintoutTest : public ::testing::Test {
-protected:
+  protected:
     // Calculates the loan as the page would, then writes its outputs into the fields the
     // printout reads.
     void Calculate() {
@@ -33,9 +33,10 @@ protected:
     void Print() {
         TextFields fields(source);
         ReportPrinter r(canvas);
-        PrintLoanReport(r, fields,
-                        LoanUnitWord(static_cast<PeriodUnit>(loan.jednostka), source.texts["OkresBankowyKredytu"]),
-                        schedule);
+        PrintLoanReport(
+            r, fields,
+            LoanUnitWord(static_cast<PeriodUnit>(loan.jednostka), source.texts["OkresBankowyKredytu"]),
+            schedule);
     }
     std::vector<RecordingCanvas::Call> Rows() const {
         std::vector<RecordingCanvas::Call> rows;
@@ -57,11 +58,11 @@ TEST_F(LoanPrintoutTest, PeriodLineJoinsTheNumberAndTheUnitWord) {
         const char* line;
     };
     const Case cases[] = {
-        {0, "1", "Okres kredytu : 1rok"},         {1, "5", "Okres kredytu : 5miesięcy"},
-        {0, "1,5", "Okres kredytu : 1,5lat"},     {0, "2", "Okres kredytu : 2lata"},
-        {0, "4", "Okres kredytu : 4lata"},        {0, "5", "Okres kredytu : 5lat"},
-        {0, "12", "Okres kredytu : 12lat"},       {1, "1", "Okres kredytu : 1miesiąc"},
-        {1, "3", "Okres kredytu : 3miesiące"},    {1, "24", "Okres kredytu : 24miesięcy"},
+        {0, "1", "Okres kredytu : 1rok"},      {1, "5", "Okres kredytu : 5miesięcy"},
+        {0, "1,5", "Okres kredytu : 1,5lat"},  {0, "2", "Okres kredytu : 2lata"},
+        {0, "4", "Okres kredytu : 4lata"},     {0, "5", "Okres kredytu : 5lat"},
+        {0, "12", "Okres kredytu : 12lat"},    {1, "1", "Okres kredytu : 1miesiąc"},
+        {1, "3", "Okres kredytu : 3miesiące"}, {1, "24", "Okres kredytu : 24miesięcy"},
         {0, "1,0", "Okres kredytu : 1,0lat"},
     };
     for (const auto& c : cases) {
@@ -106,7 +107,8 @@ TEST_F(LoanPrintoutTest, EqualInstalmentsPrintTenLinesAtFixedDotsAndNoTable) {
         EXPECT_EQ(drawn[1 + i].font, (PrintFont{"Times New Roman CE", 12, false, false}));
     }
     EXPECT_NE(source.texts["RataBankowa"], "0,00");
-    EXPECT_EQ(canvas.font, (PrintFont{"Times New Roman CE", 8, false, false})) << "the body goes on at 8 points";
+    EXPECT_EQ(canvas.font, (PrintFont{"Times New Roman CE", 8, false, false}))
+        << "the body goes on at 8 points";
     EXPECT_EQ(canvas.Count(Kind::EndDocument), 1);
 }
 
@@ -142,7 +144,8 @@ TEST_F(LoanPrintoutTest, ThirtyYearDecreasingLoanPrints360RowsOverSeveralPages) 
         for (int i = 0; i < 6; ++i) cells.push_back(rows[6 * k + i].text);
         return cells;
     };
-    EXPECT_EQ(row(1), (std::vector<std::string>{"1", "833,33", "1 875,00", "2 708,33", "299 166,67", "2024-02-28"}));
+    EXPECT_EQ(row(1),
+              (std::vector<std::string>{"1", "833,33", "1 875,00", "2 708,33", "299 166,67", "2024-02-28"}));
     EXPECT_EQ(row(2)[4], "298 333,34");
     EXPECT_EQ(row(2)[5], "2024-03-28");
     EXPECT_EQ(row(360)[0], "360");

@@ -30,17 +30,17 @@ MapFieldSource CalculatedSalary() {
         {"EditBruttoCalyEtat", "3500,00"},
         {"ComboBoxEtat", "1"},
     };
-    for (const char* name : {"EditSzkodliwe", "EditNadgodziny", "EditZaUrlop", "EditZaChorobe", "EditNagrody",
-                             "EditDodatek1", "EditDodatek2", "EditDodatek3", "EditUbezpieczenie", "EditRata",
-                             "EditSkladka", "EditSkladkaZw", "EditKomornik", "EditPotracenia1", "EditPotracenia2",
-                             "EditPotracenia3", "EditPotracenia4"})
+    for (const char* name :
+         {"EditSzkodliwe", "EditNadgodziny", "EditZaUrlop", "EditZaChorobe", "EditNagrody", "EditDodatek1",
+          "EditDodatek2", "EditDodatek3", "EditUbezpieczenie", "EditRata", "EditSkladka", "EditSkladkaZw",
+          "EditKomornik", "EditPotracenia1", "EditPotracenia2", "EditPotracenia3", "EditPotracenia4"})
         s.texts[name] = "0";
     s.choices["RadioGroupJakaPremia"] = 0;
     return s;
 }
 
 class PayslipTest : public ::testing::Test {
-protected:
+  protected:
     void Print() {
         TextFields fields(source);
         PrintPayslipFromFields(fields, [this] { return canvas.Share(); });
@@ -75,7 +75,8 @@ TEST_F(PayslipTest, StartTextsShowTheDigitZeroInZlotyAndTheGrossWithoutTrailingZ
     };
     const Case cases[] = {
         {"Płaca brutto: ",
-         {"Płaca brutto: ", "3500,00 zł", "Podstawa opodatkowania Zdr.: ", "3020,17 zł", "Wypłata: 2549,77 zł"}},
+         {"Płaca brutto: ", "3500,00 zł", "Podstawa opodatkowania Zdr.: ", "3020,17 zł",
+          "Wypłata: 2549,77 zł"}},
         {"Premia: ", {"Premia: ", "0 zł", "Podstawa opodatkowania:", "2770 zł"}},
         {"Szkodliwe: ", {"Szkodliwe: ", "0 zł", "Podatek:  ", "197"}},
         {"Nadgodziny: ", {"Nadgodziny: ", "0 zł", "Zdrowotne:" + std::string(18, ' '), "271,82 zł"}},

@@ -15,7 +15,7 @@ namespace tolvex {
 // Disables `window` for the lifetime of the guard and enables it again however the
 // job ends (finished, cancelled or stopped by a conversion error).
 class WindowDisabledWhilePrinting {
-public:
+  public:
     explicit WindowDisabledWhilePrinting(QWidget* window) : window_(window) {
         if (window_) window_->setEnabled(false);
     }
@@ -25,7 +25,7 @@ public:
     WindowDisabledWhilePrinting(const WindowDisabledWhilePrinting&) = delete;
     WindowDisabledWhilePrinting& operator=(const WindowDisabledWhilePrinting&) = delete;
 
-private:
+  private:
     QPointer<QWidget> window_;
 };
 

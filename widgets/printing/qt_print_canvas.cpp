@@ -31,7 +31,8 @@ void SubstituteReportTypeface() {
 
 QString UniqueFileIn(const QDir& dir, const QString& base) {
     QString path = dir.filePath(base + QStringLiteral(".pdf"));
-    for (int i = 2; QFileInfo::exists(path); ++i) path = dir.filePath(base + QStringLiteral("-%1.pdf").arg(i));
+    for (int i = 2; QFileInfo::exists(path); ++i)
+        path = dir.filePath(base + QStringLiteral("-%1.pdf").arg(i));
     return path;
 }
 
@@ -41,7 +42,7 @@ QFont QtPrintCanvas::ToQFont(const PrintFont& f) {
     SubstituteReportTypeface();
     QFont q(Q(f.name));
     if (f.name == kReportTypeface) q.setStyleHint(QFont::Serif);
-    q.setPointSize(f.sizePt);
+    if (f.sizePt > 0) q.setPointSize(f.sizePt);
     q.setBold(f.bold);
     q.setUnderline(f.underline);
     return q;
@@ -91,10 +92,11 @@ void QtPrintCanvas::BeginDocument() {
         return;
     }
     failed_ = true;
-    notices_.push_back(Message{pdfPath_.isEmpty()
-                                   ? std::string("Nie można rozpocząć wydruku na drukarce domyślnej.")
-                                   : "Nie można zapisać wydruku do pliku:\n" + S(QDir::toNativeSeparators(pdfPath_)),
-                               {}, Message::Kind::Error});
+    notices_.push_back(Message{
+        pdfPath_.isEmpty() ? std::string("Nie można rozpocząć wydruku na drukarce domyślnej.")
+                           : "Nie można zapisać wydruku do pliku:\n" + S(QDir::toNativeSeparators(pdfPath_)),
+        {},
+        Message::Kind::Error});
 }
 
 void QtPrintCanvas::EndDocument() {
@@ -104,20 +106,31 @@ void QtPrintCanvas::EndDocument() {
     const std::string path = S(QDir::toNativeSeparators(pdfPath_));
     notices_.push_back(Message{noPrinter_ ? "Brak drukarki w systemie. Wydruk zapisano do pliku:\n" + path
                                           : "Wydruk zapisano do pliku:\n" + path,
-                               {}, Message::Kind::Information});
+                               {},
+                               Message::Kind::Information});
 }
 
 void QtPrintCanvas::NewPage() {
     if (painter_.isActive()) printer_->newPage();
 }
 
-bool QtPrintCanvas::Aborted() const { return failed_ || printer_->printerState() == QPrinter::Aborted; }
+bool QtPrintCanvas::Aborted() const {
+    return failed_ || printer_->printerState() == QPrinter::Aborted;
+}
 
-void QtPrintCanvas::ProcessMessages() { QCoreApplication::processEvents(); }
+void QtPrintCanvas::ProcessMessages() {
+    QCoreApplication::processEvents();
+}
 
-int QtPrintCanvas::PixelsPerInchY() const { return printer_->logicalDpiY(); }
-int QtPrintCanvas::PageWidth() const { return printer_->width(); }
-int QtPrintCanvas::PageHeight() const { return printer_->height(); }
+int QtPrintCanvas::PixelsPerInchY() const {
+    return printer_->logicalDpiY();
+}
+int QtPrintCanvas::PageWidth() const {
+    return printer_->width();
+}
+int QtPrintCanvas::PageHeight() const {
+    return printer_->height();
+}
 
 void QtPrintCanvas::SetFont(const PrintFont& font) {
     font_ = font;
@@ -129,7 +142,9 @@ int QtPrintCanvas::TextWidth(std::string_view text) const {
     return QFontMetrics(ToQFont(font_), printer_.get()).horizontalAdvance(Q(text));
 }
 
-int QtPrintCanvas::TextHeight(std::string_view) const { return QFontMetrics(ToQFont(font_), printer_.get()).height(); }
+int QtPrintCanvas::TextHeight(std::string_view) const {
+    return QFontMetrics(ToQFont(font_), printer_.get()).height();
+}
 
 void QtPrintCanvas::TextOut(int x, int y, std::string_view text) {
     if (!painter_.isActive()) return;

@@ -21,7 +21,7 @@ namespace tolvex {
 inline constexpr char kPrintToPdfVariable[] = "TOLVEX_PRINT_TO_PDF";
 
 class QtPrintCanvas : public PrintCanvas {
-public:
+  public:
     // `carriedFont` is the font the previous job left, updated as this one changes it;
     // `reportName` names the PDF file. `messages` may be null.
     QtPrintCanvas(const std::string& reportName, PrintFont& carriedFont, MessageSink* messages);
@@ -50,7 +50,7 @@ public:
     // The Qt font for a report font; the report typeface falls back to a serif.
     static QFont ToQFont(const PrintFont& font);
 
-private:
+  private:
     std::unique_ptr<QPrinter> printer_;
     QPainter painter_;
     PrintFont font_;

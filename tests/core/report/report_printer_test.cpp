@@ -13,7 +13,9 @@ using Kind = RecordingCanvas::Call::Kind;
 RecordingCanvas FixedMetricsCanvas() {
     RecordingCanvas c;
     c.textHeight = [](const PrintFont&, std::string_view) { return 100; };
-    c.textWidth = [](const PrintFont&, std::string_view t) { return static_cast<int>(CharacterCount(t)) * 10; };
+    c.textWidth = [](const PrintFont&, std::string_view t) {
+        return static_cast<int>(CharacterCount(t)) * 10;
+    };
     return c;
 }
 
@@ -103,7 +105,9 @@ TEST(ReportPrinter, TitleIsCentredAtTheTopWhateverCurrentY) {
         SCOPED_TRACE(c.text + " after " + std::to_string(c.rowsBefore) + " rows");
         RecordingCanvas canvas = FixedMetricsCanvas();
         canvas.pageWidth = c.pageWidth;
-        canvas.textWidth = [](const PrintFont&, std::string_view t) { return static_cast<int>(t.size()) * 10 + 1; };
+        canvas.textWidth = [](const PrintFont&, std::string_view t) {
+            return static_cast<int>(t.size()) * 10 + 1;
+        };
         ReportPrinter r(canvas);
         r.BeginReport();
         for (int i = 0; i < c.rowsBefore; ++i) r.PrintRow({{"", 1}});
@@ -181,17 +185,6 @@ TEST(ReportPrinter, AbortedJobDrawsNothingMoreAndIsNeverEnded) {
     EXPECT_EQ(canvas.DrawnTexts(), (std::vector<std::string>{"T", "a"}));
     EXPECT_EQ(canvas.Count(Kind::NewPage), 0);
     EXPECT_EQ(canvas.Count(Kind::EndDocument), 0);
-}
-
-TEST(ReportPrinter, FinishedJobEndsTheDocumentOnce) {
-    RecordingCanvas canvas = FixedMetricsCanvas();
-    ReportPrinter r(canvas);
-    r.BeginReport();
-    r.PrintTitle("T");
-    r.EndReport();
-    EXPECT_EQ(canvas.Count(Kind::BeginDocument), 1);
-    EXPECT_EQ(canvas.Count(Kind::EndDocument), 1);
-    EXPECT_EQ(canvas.calls.back().kind, Kind::EndDocument);
 }
 
 }  // namespace

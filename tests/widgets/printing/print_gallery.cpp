@@ -17,9 +17,11 @@
 namespace {
 
 class PrintingSink : public tolvex::MessageSink {
-public:
+  public:
     using MessageSink::Show;
-    void Show(const tolvex::Message& m) override { std::printf("[%d] %s\n", static_cast<int>(m.kind), m.text.c_str()); }
+    void Show(const tolvex::Message& m) override {
+        std::printf("[%d] %s\n", static_cast<int>(m.kind), m.text.c_str());
+    }
 };
 
 }  // namespace
@@ -60,8 +62,10 @@ int main(int argc, char* argv[]) {
     set("EditPlacaBrutto", "6543,21");
     press("Wylicz");
     if (qEnvironmentVariableIsSet("TOLVEX_GALLERY_FIELDS"))
-        for (const char* n : {"Edit_Podatek", "EditPodstawaOpodat_Zdrowotne", "Edit2", "Edit6", "Edit22", "Edit_Netto"})
-            std::printf("%s = %s\n", n, tolvex::ControlText(&window, QString::fromUtf8(n)).toUtf8().constData());
+        for (const char* n :
+             {"Edit_Podatek", "EditPodstawaOpodat_Zdrowotne", "Edit2", "Edit6", "Edit22", "Edit_Netto"})
+            std::printf("%s = %s\n", n,
+                        tolvex::ControlText(&window, QString::fromUtf8(n)).toUtf8().constData());
     press("DrukujPlace");
 
     set("DateTimePocz1", "2005-06-30");

@@ -6,26 +6,27 @@
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QTemporaryDir>
-#include <QWidget>
 
 #include "core/report/report_printer.h"
 #include "support/recording_message_sink.h"
-#include "widgets/printing/print_job.h"
 
 namespace tolvex {
 namespace {
 
 class EnvironmentVariable {
-public:
-    EnvironmentVariable(const char* name, const QByteArray& value) : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
+  public:
+    EnvironmentVariable(const char* name, const QByteArray& value)
+        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
         qputenv(name, value);
     }
     ~EnvironmentVariable() {
-        if (had_) qputenv(name_, old_);
-        else qunsetenv(name_);
+        if (had_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
     }
 
-private:
+  private:
     const char* name_;
     QByteArray old_;
     bool had_;
@@ -63,16 +64,8 @@ TEST(QtPrintCanvas, ForcedPdfIsWrittenInTheReportTypefaceAndTheUserIsTold) {
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].kind, Message::Kind::Information);
     EXPECT_EQ(sink.messages[0].text, "Wydruk zapisano do pliku:\n" + path.toStdString());
-    EXPECT_EQ(carried, (PrintFont{"Times New Roman CE", 10, false, false})) << "the next job starts with the font left";
-}
-
-TEST(QtPrintCanvas, TwoJobsInOneSecondGetTwoFiles) {
-    QTemporaryDir dir;
-    EnvironmentVariable forced(kPrintToPdfVariable, dir.path().toUtf8());
-    const QString first = QtPrintCanvas::PdfPathFor("odsetki");
-    QFile(first).open(QIODevice::WriteOnly);
-    const QString second = QtPrintCanvas::PdfPathFor("odsetki");
-    EXPECT_NE(first, second);
+    EXPECT_EQ(carried, (PrintFont{"Times New Roman CE", 10, false, false}))
+        << "the next job starts with the font left";
 }
 
 TEST(QtPrintCanvas, WithoutAnyPrinterThePdfGoesToTheDocumentsFolder) {
@@ -94,7 +87,8 @@ TEST(QtPrintCanvas, WithoutAnyPrinterThePdfGoesToTheDocumentsFolder) {
     }
     EXPECT_TRUE(QFileInfo::exists(path));
     ASSERT_EQ(sink.messages.size(), 1u);
-    EXPECT_EQ(sink.messages[0].text, "Brak drukarki w systemie. Wydruk zapisano do pliku:\n" + path.toStdString());
+    EXPECT_EQ(sink.messages[0].text,
+              "Brak drukarki w systemie. Wydruk zapisano do pliku:\n" + path.toStdString());
 }
 
 TEST(QtPrintCanvas, UnwritableFileAbortsTheJobWithAMessage) {
@@ -113,17 +107,6 @@ TEST(QtPrintCanvas, UnwritableFileAbortsTheJobWithAMessage) {
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].kind, Message::Kind::Error);
     EXPECT_TRUE(sink.messages[0].text.starts_with("Nie można zapisać wydruku do pliku:\n"));
-}
-
-TEST(WindowDisabledWhilePrinting, EnablesTheWindowAgainEvenWhenTheJobThrows) {
-    QWidget window;
-    try {
-        WindowDisabledWhilePrinting guard(&window);
-        EXPECT_FALSE(window.isEnabled());
-        throw std::runtime_error("przerwane");
-    } catch (const std::runtime_error&) {
-    }
-    EXPECT_TRUE(window.isEnabled());
 }
 
 }  // namespace
