@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -38,6 +39,7 @@ TFormCalendar::TFormCalendar(const UiContext& ctx, QWidget* parent, QDate today)
         CBMonth->addItem(QString::fromUtf8(m));
     Calendar1 = new QCalendarWidget(this);
     Calendar1->setObjectName("Calendar1");
+    Calendar1->setLocale(QLocale(QLocale::Polish, QLocale::Poland));
     Calendar1->setFirstDayOfWeek(Qt::Sunday);
     Calendar1->setNavigationBarVisible(false);
     Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
