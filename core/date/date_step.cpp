@@ -17,7 +17,9 @@ constexpr int kMaxYear = 9999;
 
 const std::chrono::sys_days kDayZero{std::chrono::year{1899} / 12 / 30};
 
-[[noreturn]] void ThrowDateEncode() { throw ConversionError("Invalid argument to date encode"); }
+[[noreturn]] void ThrowDateEncode() {
+    throw ConversionError("Invalid argument to date encode");
+}
 
 // Whole days and the milliseconds into the last one, rounded to the millisecond.
 struct Split {
@@ -35,8 +37,12 @@ Split SplitSerial(DateTimeSerial v) {
     return {days, ms};
 }
 
-DateTimeSerial MinSerial() { return EncodeDate(kMinYear, 1, 1); }
-DateTimeSerial EndSerial() { return EncodeDate(kMaxYear, 12, 31) + 1; }
+DateTimeSerial MinSerial() {
+    return EncodeDate(kMinYear, 1, 1);
+}
+DateTimeSerial EndSerial() {
+    return EncodeDate(kMaxYear, 12, 31) + 1;
+}
 
 void CheckInRange(DateTimeSerial v) {
     if (!(v >= MinSerial() && v < EndSerial())) ThrowDateEncode();
@@ -97,7 +103,8 @@ DateTimeSerial EncodeDate(int year, int month, int day) {
 }
 
 DateTimeSerial EncodeTime(int hour, int minute, int second, int msec) {
-    if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59 || msec < 0 || msec > 999)
+    if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59 || msec < 0 ||
+        msec > 999)
         throw ConversionError("Invalid argument to time encode");
     long long ms = ((hour * 60LL + minute) * 60LL + second) * 1000LL + msec;
     return static_cast<DateTimeSerial>(static_cast<long double>(ms) / kMsPerDay);
@@ -111,11 +118,13 @@ DateParts DecodeDate(DateTimeSerial v) {
 
 TimeParts DecodeTime(DateTimeSerial v) {
     long long ms = SplitSerial(v).ms;
-    return {static_cast<int>(ms / 3'600'000), static_cast<int>(ms / 60'000 % 60), static_cast<int>(ms / 1000 % 60),
-            static_cast<int>(ms % 1000)};
+    return {static_cast<int>(ms / 3'600'000), static_cast<int>(ms / 60'000 % 60),
+            static_cast<int>(ms / 1000 % 60), static_cast<int>(ms % 1000)};
 }
 
-DateTimeSerial DatePart(DateTimeSerial v) { return static_cast<DateTimeSerial>(SplitSerial(v).days); }
+DateTimeSerial DatePart(DateTimeSerial v) {
+    return static_cast<DateTimeSerial>(SplitSerial(v).days);
+}
 
 DateTimeSerial TimePart(DateTimeSerial v) {
     return static_cast<DateTimeSerial>(static_cast<long double>(SplitSerial(v).ms) / kMsPerDay);

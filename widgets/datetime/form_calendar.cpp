@@ -23,7 +23,8 @@ constexpr int kLastYear = 5000;
 }  // namespace
 
 TFormCalendar::TFormCalendar(const UiContext& ctx, QWidget* parent, QDate today)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent,
+              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ctx_(ctx),
       today_(today) {
     setObjectName("TFormCalendar");
@@ -34,8 +35,8 @@ TFormCalendar::TFormCalendar(const UiContext& ctx, QWidget* parent, QDate today)
     SEYear->setRange(kFirstYear, kLastYear);
     CBMonth = new QComboBox(this);
     CBMonth->setObjectName("CBMonth");
-    for (const char* m : {"Styczeń", "Luty", "Marzec", "Kwiecień", "Maj", "Czerwiec", "Lipiec", "Sierpień", "Wrzesień",
-                          "Październik", "Listopad", "Grudzień"})
+    for (const char* m : {"Styczeń", "Luty", "Marzec", "Kwiecień", "Maj", "Czerwiec", "Lipiec", "Sierpień",
+                          "Wrzesień", "Październik", "Listopad", "Grudzień"})
         CBMonth->addItem(QString::fromUtf8(m));
     Calendar1 = new QCalendarWidget(this);
     Calendar1->setObjectName("Calendar1");
@@ -99,7 +100,9 @@ void TFormCalendar::SetDate(std::optional<DateTimeSerial> d) {
     UpdateDate(p.year, p.month, p.day);
 }
 
-void TFormCalendar::ShowGridPage(int year, int month) { Calendar1->setCurrentPage(year, month); }
+void TFormCalendar::ShowGridPage(int year, int month) {
+    Calendar1->setCurrentPage(year, month);
+}
 
 void TFormCalendar::UpdateDate(int year, int month, int day) {
     if (year < kFirstYear || year > kLastYear || month < 1 || month > 12 || day < 1) {
@@ -133,7 +136,9 @@ void TFormCalendar::CBMonthChange() {
     UpdateDate(s.year(), CBMonth->currentIndex() + 1, s.day());
 }
 
-void TFormCalendar::Calendar1DblClick() { BtnSelectClick(); }
+void TFormCalendar::Calendar1DblClick() {
+    BtnSelectClick();
+}
 
 void TFormCalendar::BtnSelectClick() {
     QDate s = Calendar1->selectedDate();
@@ -146,7 +151,9 @@ void TFormCalendar::BtnSelectClick() {
     accept();
 }
 
-void TFormCalendar::BtnCancelClick() { reject(); }
+void TFormCalendar::BtnCancelClick() {
+    reject();
+}
 
 void TFormCalendar::FormKeyDown(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -156,6 +163,8 @@ void TFormCalendar::FormKeyDown(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void TFormCalendar::keyPressEvent(QKeyEvent* event) { FormKeyDown(event); }
+void TFormCalendar::keyPressEvent(QKeyEvent* event) {
+    FormKeyDown(event);
+}
 
 }  // namespace tolvex

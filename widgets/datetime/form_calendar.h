@@ -17,8 +17,9 @@ namespace tolvex {
 
 class TFormCalendar : public QDialog {
     Q_OBJECT
-public:
-    explicit TFormCalendar(const UiContext& ctx, QWidget* parent = nullptr, QDate today = QDate::currentDate());
+  public:
+    explicit TFormCalendar(const UiContext& ctx, QWidget* parent = nullptr,
+                           QDate today = QDate::currentDate());
 
     // No value: the grid shows today.
     void SetDate(std::optional<DateTimeSerial> d);
@@ -31,7 +32,7 @@ public:
     QPushButton* BtnSelect;
     QPushButton* BtnCancel;
 
-public slots:
+  public slots:
     void SEYearChange();
     void CBMonthChange();
     void Calendar1DblClick();
@@ -39,10 +40,10 @@ public slots:
     void BtnCancelClick();
     void UpdateDate(int year, int month, int day);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void FormKeyDown(QKeyEvent* event);
     void ShowGridPage(int year, int month);
 

@@ -49,16 +49,16 @@ void DrawRaisedFrame(QPainter& p, QRect rect, const QColor& top, const QColor& b
 
 // The paint box the face is drawn in; the form does the drawing.
 class ClockFace : public QWidget {
-public:
+  public:
     ClockFace(TFormClock* form, QWidget* parent) : QWidget(parent), form_(form) {}
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         form_->FormPaint(p);
     }
 
-private:
+  private:
     TFormClock* form_;
 };
 
@@ -66,7 +66,7 @@ namespace {
 
 // Spinners moved only by their arrows and the arrow keys.
 class UpDownSpin : public QSpinBox {
-public:
+  public:
     UpDownSpin(const char* name, int max, QWidget* parent) : QSpinBox(parent) {
         setObjectName(name);
         setRange(0, max);
@@ -77,7 +77,8 @@ public:
 }  // namespace
 
 TFormClock::TFormClock(const UiContext& ctx, QWidget* parent, QDate today)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent,
+              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ctx_(ctx),
       today_(today) {
     setObjectName("TFormClock");
@@ -179,7 +180,8 @@ DateTimeSerial TFormClock::GetDateTime() const {
 void TFormClock::RecomputeW() {
     int hour = SEHour->value() + (EditAmPm->text() == QStringLiteral("pm") ? 12 : 0);
     try {
-        w_ = DatePart(w_) + EncodeTime(hour, 10 * SEDmin->value() + SEMin->value(), 10 * SEDsec->value() + SESec->value());
+        w_ = DatePart(w_) +
+             EncodeTime(hour, 10 * SEDmin->value() + SEMin->value(), 10 * SEDsec->value() + SESec->value());
     } catch (const ConversionError& e) {
         ctx_.Say(e.what());
     }
@@ -236,7 +238,9 @@ void TFormClock::BtnSelectClick() {
     accept();
 }
 
-void TFormClock::BtnCancelClick() { reject(); }
+void TFormClock::BtnCancelClick() {
+    reject();
+}
 
 void TFormClock::FormPaint(QPainter& p) {
     const QPalette& pal = palette();

@@ -33,7 +33,7 @@ void DrawRaisedFrame(QPainter& p, QRect rect, const QColor& top, const QColor& b
 
 class TFormClock : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TFormClock(const UiContext& ctx, QWidget* parent = nullptr, QDate today = QDate::currentDate());
 
     void SetDateTime(DateTimeSerial t);
@@ -52,7 +52,7 @@ public:
     QPushButton* BtnSelect;
     QPushButton* BtnCancel;
 
-public slots:
+  public slots:
     void SEHourChange();
     void SEDminChange();
     void SEMinChange();
@@ -62,7 +62,7 @@ public slots:
     void BtnSelectClick();
     void BtnCancelClick();
 
-private:
+  private:
     friend class ClockFace;
     void FormPaint(QPainter& p);
     void RecomputeW();

@@ -43,15 +43,23 @@ TFormSetIncrement::TFormSetIncrement(QWidget* parent)
     grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TFormSetIncrement::SetScale(int scale) { CBIncrementScale->setCurrentIndex(scale); }
-void TFormSetIncrement::SetStep(int step) { SEIncrementBy->setValue(step); }
-int TFormSetIncrement::GetStep() const { return SEIncrementBy->value(); }
+void TFormSetIncrement::SetScale(int scale) {
+    CBIncrementScale->setCurrentIndex(scale);
+}
+void TFormSetIncrement::SetStep(int step) {
+    SEIncrementBy->setValue(step);
+}
+int TFormSetIncrement::GetStep() const {
+    return SEIncrementBy->value();
+}
 
 int TFormSetIncrement::GetScale() const {
     int i = CBIncrementScale->currentIndex();
     return i >= 0 && i <= 6 ? i : 0;
 }
 
-void TFormSetIncrement::BtnCloseClick() { accept(); }
+void TFormSetIncrement::BtnCloseClick() {
+    accept();
+}
 
 }  // namespace tolvex

@@ -11,7 +11,7 @@ namespace tolvex {
 
 class TFormSetIncrement : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TFormSetIncrement(QWidget* parent = nullptr);
 
     void SetScale(int scale);
@@ -24,7 +24,7 @@ public:
     QSpinBox* SEIncrementBy;
     QPushButton* BtnClose;
 
-public slots:
+  public slots:
     void BtnCloseClick();
 };
 

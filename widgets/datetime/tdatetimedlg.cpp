@@ -16,8 +16,8 @@
 namespace tolvex {
 namespace {
 
-constexpr int kEdgeGap = 3;    // buttons start this far in from the right edge
-constexpr int kTextGap = 2;    // text ends this far left of the buttons
+constexpr int kEdgeGap = 3;  // buttons start this far in from the right edge
+constexpr int kTextGap = 2;  // text ends this far left of the buttons
 constexpr int kRepeatDelay = 400;
 constexpr int kRepeatInterval = 100;
 
@@ -74,7 +74,8 @@ void TComponentButton::paintEvent(QPaintEvent*) {
     QSize room = r.adjusted(1, 1, -1, -1).size();
     if (image.width() > room.width() || image.height() > room.height())
         image = image.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    QPoint at((r.width() - image.width()) / 2 + (down ? 1 : 0), (r.height() - image.height()) / 2 + (down ? 1 : 0));
+    QPoint at((r.width() - image.width()) / 2 + (down ? 1 : 0),
+              (r.height() - image.height()) / 2 + (down ? 1 : 0));
     if (!isEnabled() && numGlyphs_ == 1) p.setOpacity(0.4);
     p.drawPixmap(at, image);
 }
@@ -143,7 +144,8 @@ QPixmap DefaultCalendarGlyph() {
     p.drawLine(4, 0, 4, 3);
     p.drawLine(11, 0, 11, 3);
     for (int row = 0; row < 3; ++row)
-        for (int col = 0; col < 4; ++col) p.fillRect(3 + col * 3, 7 + row * 2 + row / 2, 2, 1, QColor(60, 60, 60));
+        for (int col = 0; col < 4; ++col)
+            p.fillRect(3 + col * 3, 7 + row * 2 + row / 2, 2, 1, QColor(60, 60, 60));
     return pm;
 }
 
@@ -268,11 +270,13 @@ void TDateTimeDlg::ConfigureAsMainWindowDate(TIncrementScale scale) {
 }
 
 DateFieldKind TDateTimeDlg::Kind() const {
-    return KindOfField(buttons_.testFlag(TButtonOption::btnCalendar), buttons_.testFlag(TButtonOption::btnClock));
+    return KindOfField(buttons_.testFlag(TButtonOption::btnCalendar),
+                       buttons_.testFlag(TButtonOption::btnClock));
 }
 
 void TDateTimeDlg::LayoutButtons() {
-    setMinimumHeight(DateFieldMinimumHeight(fontMetrics().height(), QFontMetrics(QApplication::font()).height()));
+    setMinimumHeight(
+        DateFieldMinimumHeight(fontMetrics().height(), QFontMetrics(QApplication::font()).height()));
     const int frame = hasFrame() ? style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this) : 0;
     DateFieldButtonLayout l = LayoutDateFieldButtons(width(), height(), frame, buttons_);
     auto place = [](TComponentButton* b, const QRect& r) {
@@ -304,7 +308,8 @@ void TDateTimeDlg::SetActiveButton(TComponentButton* button) {
 }
 
 void TDateTimeDlg::UpdateHighlight() {
-    for (TComponentButton* b : {btnUp_, btnDown_, btnCalendar_, btnClock_}) b->SetHighlighted(hasFocus() && b == active_);
+    for (TComponentButton* b : {btnUp_, btnDown_, btnCalendar_, btnClock_})
+        b->SetHighlighted(hasFocus() && b == active_);
 }
 
 void TDateTimeDlg::keyPressEvent(QKeyEvent* event) {
@@ -341,8 +346,12 @@ void TDateTimeDlg::Step(int n) {
     if (out.text) setText(Q(*out.text));
 }
 
-void TDateTimeDlg::StepForward() { Step(incrementBy_); }
-void TDateTimeDlg::StepBack() { Step(-incrementBy_); }
+void TDateTimeDlg::StepForward() {
+    Step(incrementBy_);
+}
+void TDateTimeDlg::StepBack() {
+    Step(-incrementBy_);
+}
 
 void TDateTimeDlg::OpenCalendar() {
     TFormCalendar dialog(ctx_, this);
@@ -359,7 +368,8 @@ void TDateTimeDlg::OpenCalendar() {
     RunModal(ctx_, dialog);
     // No start value and no choice: nothing to write.
     if (auto r = dialog.GetDate()) {
-        setText(Q(buttons_.testFlag(TButtonOption::btnClock) ? FormatDateTimeSerial(*r) : FormatDateSerial(*r)));
+        setText(
+            Q(buttons_.testFlag(TButtonOption::btnClock) ? FormatDateTimeSerial(*r) : FormatDateSerial(*r)));
     }
 }
 

@@ -22,19 +22,20 @@ enum class TIncrementScale { Year = 0, Month, Week, Day, Hour, Minute, Second };
 // A small flat button drawn with one image of its glyph strip (normal, then disabled).
 class TComponentButton : public QAbstractButton {
     Q_OBJECT
-public:
+  public:
     explicit TComponentButton(QWidget* parent);
     void SetGlyph(const QPixmap& glyph, int numGlyphs);
     void SetHighlighted(bool on);
+    bool Highlighted() const { return highlighted_; }
 
-signals:
+  signals:
     void rightPressed();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QPixmap glyph_;
     int numGlyphs_ = 1;
     bool highlighted_ = false;
@@ -56,7 +57,7 @@ QPixmap DefaultClockGlyph();
 
 class TDateTimeDlg : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     explicit TDateTimeDlg(const UiContext& ctx, QWidget* parent = nullptr);
     ~TDateTimeDlg() override;
 
@@ -95,21 +96,21 @@ public:
     TComponentButton* CalendarButton() const { return btnCalendar_; }
     TComponentButton* ClockButton() const { return btnClock_; }
 
-public slots:
+  public slots:
     void StepForward();
     void StepBack();
     void OpenCalendar();
     void OpenClock();
     void OpenStepDialog();
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void Step(int n);
     void LayoutButtons();
     void UpdateGlyphs();

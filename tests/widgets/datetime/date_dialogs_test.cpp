@@ -19,10 +19,12 @@ namespace {
 
 using B = TButtonOption;
 
-std::string Today() { return QDate::currentDate().toString("yyyy-MM-dd").toStdString(); }
+std::string Today() {
+    return QDate::currentDate().toString("yyyy-MM-dd").toStdString();
+}
 
 class PickerTest : public ::testing::Test {
-protected:
+  protected:
     PickerTest() {
         ctx.messages = &sink;
         ctx.execModal = [this](QDialog& d) {
@@ -80,15 +82,16 @@ TEST_F(PickerTest, CalendarPicksADay) {
         {"cancel with no date writes nothing", B::btnCalendar, "", nullptr, false, ""},
         {"cancel writes the start back in full", B::btnCalendar, "2024-5-7", nullptr, false, "2024-05-07"},
         {"another day keeps the time of day", B::btnCalendar | B::btnClock, "2024-05-07 13:45:10",
-         [](TFormCalendar& c) { c.Calendar1->setSelectedDate(QDate(2024, 5, 20)); }, true, "2024-05-20 13:45:10"},
+         [](TFormCalendar& c) { c.Calendar1->setSelectedDate(QDate(2024, 5, 20)); }, true,
+         "2024-05-20 13:45:10"},
         {"date-only field drops the time", B::btnCalendar, "2024-05-07 13:45:10",
          [](TFormCalendar& c) { c.Calendar1->setSelectedDate(QDate(2024, 5, 20)); }, true, "2024-05-20"},
         {"31st into April shows the 30th", B::btnCalendar, "2024-03-31",
          [](TFormCalendar& c) { c.CBMonth->setCurrentIndex(3); }, true, "2024-04-30"},
         {"29 February into a common year", B::btnCalendar, "2024-02-29",
          [](TFormCalendar& c) { c.SEYear->setValue(2023); }, true, "2023-02-28"},
-        {"year before 1900", B::btnCalendar, "2024-06-15",
-         [](TFormCalendar& c) { c.SEYear->setValue(1850); }, true, "1850-06-15"},
+        {"year before 1900", B::btnCalendar, "2024-06-15", [](TFormCalendar& c) { c.SEYear->setValue(1850); },
+         true, "1850-06-15"},
         {"Enter accepts", B::btnCalendar, "2024-06-15",
          [](TFormCalendar& c) {
              c.SEYear->setValue(2030);
@@ -130,7 +133,8 @@ TEST_F(PickerTest, CalendarShowsTheStartDay) {
 
 TEST_F(PickerTest, CalendarReportsTextItCannotRead) {
     field->setText("15.03.2025");
-    AnswerCalendar([](TFormCalendar& c) { EXPECT_EQ(c.Calendar1->selectedDate(), QDate::currentDate()); }, false);
+    AnswerCalendar([](TFormCalendar& c) { EXPECT_EQ(c.Calendar1->selectedDate(), QDate::currentDate()); },
+                   false);
     field->CalendarButton()->click();
     EXPECT_EQ(sink.Take(), std::vector<std::string>{"15.03.2025 is not a valid date"});
     EXPECT_EQ(Text(), "15.03.2025");
@@ -217,8 +221,10 @@ TEST_F(PickerTest, ClockPickerWritesTheField) {
         {"clock only, cancelled", TButtonOptions(B::btnClock), "10:10:30", false, "10:10:30", nullptr},
         {"empty, cancelled", TButtonOptions(B::btnClock), "", false, "", nullptr},
         {"empty, accepted", TButtonOptions(B::btnClock), "", true, "01:00:00", nullptr},
-        {"date and time", B::btnClock | B::btnCalendar, "2024-05-07 10:00:00", true, "2024-05-07 11:00:00", nullptr},
-        {"time alone gets today", B::btnClock | B::btnCalendar, "10:00", false, Today() + " 10:00:00", nullptr},
+        {"date and time", B::btnClock | B::btnCalendar, "2024-05-07 10:00:00", true, "2024-05-07 11:00:00",
+         nullptr},
+        {"time alone gets today", B::btnClock | B::btnCalendar, "10:00", false, Today() + " 10:00:00",
+         nullptr},
         {"unreadable", TButtonOptions(B::btnClock), "po południu", false, "po południu",
          "po południu is not a valid time"},
     };
@@ -250,7 +256,7 @@ TEST(ClockFace, GeometryAndPoints) {
     struct Point {
         double angle;
         QPoint expected;
-    } points[] = {{0, {132, 15}},        {90 * deg, {221, 104}}, {180 * deg, {132, 193}},
+    } points[] = {{0, {132, 15}},         {90 * deg, {221, 104}}, {180 * deg, {132, 193}},
                   {270 * deg, {43, 104}}, {30 * deg, {176, 27}},  {210 * deg, {88, 181}}};
     for (const auto& p : points) {
         SCOPED_TRACE(p.angle / deg);

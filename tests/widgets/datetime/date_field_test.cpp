@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -19,7 +20,7 @@ using B = TButtonOption;
 using S = TIncrementScale;
 
 class DateFieldTest : public ::testing::Test {
-protected:
+  protected:
     DateFieldTest() {
         ctx.messages = &sink;
         ctx.execModal = [this](QDialog& d) {
@@ -54,29 +55,32 @@ TEST_F(DateFieldTest, ArrowButtonsStepTheText) {
         const char* after;
         const char* message;
     } cases[] = {
-        {"31 January up a month", B::btnCalendar | B::btnIncrement, S::Month, 1, "2024-01-31", true, "2024-01-31",
-         "Invalid argument to date encode"},
-        {"January down 13 months", B::btnCalendar | B::btnIncrement, S::Month, 13, "2024-01-10", false, "2022-12-10",
+        {"31 January up a month", B::btnCalendar | B::btnIncrement, S::Month, 1, "2024-01-31", true,
+         "2024-01-31", "Invalid argument to date encode"},
+        {"January down 13 months", B::btnCalendar | B::btnIncrement, S::Month, 13, "2024-01-10", false,
+         "2022-12-10", nullptr},
+        {"November up 14 months", B::btnCalendar | B::btnIncrement, S::Month, 14, "2024-11-10", true,
+         "2026-01-10", nullptr},
+        {"29 February up a year", B::btnCalendar | B::btnIncrement, S::Year, 1, "2024-02-29", true,
+         "2024-02-29", "Invalid argument to date encode"},
+        {"29 February up 365 days", B::btnCalendar | B::btnIncrement, S::Day, 365, "2024-02-29", true,
+         "2025-02-28", nullptr},
+        {"clock past midnight", B::btnClock | B::btnIncrement, S::Hour, 1, "23:30:00", true, "00:30:00",
          nullptr},
-        {"November up 14 months", B::btnCalendar | B::btnIncrement, S::Month, 14, "2024-11-10", true, "2026-01-10",
+        {"clock back over midnight", B::btnClock | B::btnIncrement, S::Hour, 1, "00:30:00", false, "23:30:00",
          nullptr},
-        {"29 February up a year", B::btnCalendar | B::btnIncrement, S::Year, 1, "2024-02-29", true, "2024-02-29",
-         "Invalid argument to date encode"},
-        {"29 February up 365 days", B::btnCalendar | B::btnIncrement, S::Day, 365, "2024-02-29", true, "2025-02-28",
-         nullptr},
-        {"clock past midnight", B::btnClock | B::btnIncrement, S::Hour, 1, "23:30:00", true, "00:30:00", nullptr},
-        {"clock back over midnight", B::btnClock | B::btnIncrement, S::Hour, 1, "00:30:00", false, "23:30:00", nullptr},
         {"date and time by minutes", B::btnCalendar | B::btnClock | B::btnIncrement, S::Minute, 45,
          "2024-12-31 23:30:00", true, "2025-01-01 00:15:00", nullptr},
-        {"arrows only still a date", TButtonOptions(B::btnIncrement), S::Week, 1, "2024-12-30", true, "2025-01-06",
-         nullptr},
-        {"empty text", B::btnCalendar | B::btnIncrement, S::Day, 1, "", true, "", "Select a date or time first"},
+        {"arrows only still a date", TButtonOptions(B::btnIncrement), S::Week, 1, "2024-12-30", true,
+         "2025-01-06", nullptr},
+        {"empty text", B::btnCalendar | B::btnIncrement, S::Day, 1, "", true, "",
+         "Select a date or time first"},
         {"not a date", B::btnCalendar | B::btnIncrement, S::Day, 1, "2024-13-01", false, "2024-13-01",
          "'2024-13-01' is not a valid date"},
         {"not a time", B::btnClock | B::btnIncrement, S::Second, 1, "12:61", true, "12:61",
          "'12:61' is not a valid time"},
-        {"not a date and time", B::btnCalendar | B::btnClock | B::btnIncrement, S::Second, 1, "jutro", true, "jutro",
-         "'jutro' is not a valid date and time"},
+        {"not a date and time", B::btnCalendar | B::btnClock | B::btnIncrement, S::Second, 1, "jutro", true,
+         "jutro", "'jutro' is not a valid date and time"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
@@ -142,7 +146,8 @@ TEST_F(DateFieldTest, IncrementByOutsideItsRangeIsRefused) {
         int by;
         int kept;
         bool warned;
-    } cases[] = {{0, 0, false}, {32766, 32766, false}, {32767, 32766, true}, {-1, 32766, true}, {5, 5, false}};
+    } cases[] = {
+        {0, 0, false}, {32766, 32766, false}, {32767, 32766, true}, {-1, 32766, true}, {5, 5, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.by);
         field->SetIncrementBy(c.by);
@@ -204,8 +209,12 @@ TEST_F(DateFieldTest, ButtonsSitInsideTheRightEdge) {
         int margin;
     } cases[] = {
         {B::btnCalendar | B::btnIncrement, {126, 2, 10, 10}, {126, 12, 10, 10}, {136, 2, 21, 20}, {}, 36},
-        {B::btnCalendar | B::btnClock | B::btnIncrement, {105, 2, 10, 10}, {105, 12, 10, 10}, {115, 2, 21, 20},
-         {136, 2, 21, 20}, 57},
+        {B::btnCalendar | B::btnClock | B::btnIncrement,
+         {105, 2, 10, 10},
+         {105, 12, 10, 10},
+         {115, 2, 21, 20},
+         {136, 2, 21, 20},
+         57},
         {TButtonOptions(B::btnClock), {}, {}, {}, {136, 2, 21, 20}, 26},
         {TButtonOptions(), {}, {}, {}, {}, 5},
     };
@@ -237,13 +246,32 @@ TEST_F(DateFieldTest, ShowsOnlyItsButtonsWithTheirHints) {
     field->setText(QString(40, '8'));
     field->setCursorPosition(40);
     field->grab();  // the edit scrolls its text when it paints
-    EXPECT_LT(field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x(), field->UpButton()->x() - 1);
+    EXPECT_LT(field->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x(),
+              field->UpButton()->x() - 1);
     EXPECT_EQ(field->UpButton()->toolTip(), QString::fromUtf8("Zwiększenie Daty"));
     EXPECT_EQ(field->DownButton()->toolTip(), QString::fromUtf8("Zmniejszenie Daty"));
     EXPECT_EQ(field->CalendarButton()->toolTip(), QString::fromUtf8("Wybierz Date"));
     EXPECT_EQ(field->ClockButton()->toolTip(), QString::fromUtf8("Select Time"));
     EXPECT_GE(field->minimumHeight(), field->fontMetrics().height() + 6);
     field->setParent(nullptr);
+}
+
+TEST_F(DateFieldTest, GlyphStripShowsItsDisabledImage) {
+    QPixmap strip(20, 10);
+    strip.fill(Qt::red);
+    {
+        QPainter p(&strip);
+        p.fillRect(10, 0, 10, 10, Qt::blue);
+    }
+    field->ConfigureAsMainWindowDate(S::Day);
+    field->resize(200, 30);
+    field->SetBtnCalendarGlyph(strip);
+    field->SetNumCalendarGlyphs(2);
+    TComponentButton* b = field->CalendarButton();
+    const QPoint centre = b->rect().center();
+    EXPECT_EQ(b->grab().toImage().pixelColor(centre), QColor(Qt::red));
+    field->setEnabled(false);
+    EXPECT_EQ(b->grab().toImage().pixelColor(centre), QColor(Qt::blue));
 }
 
 TEST_F(DateFieldTest, KeyboardFocusSelectsTheWholeText) {
@@ -259,6 +287,14 @@ TEST_F(DateFieldTest, KeyboardFocusSelectsTheWholeText) {
     QTest::keyClick(before, Qt::Key_Tab);
     EXPECT_TRUE(field->hasFocus());
     EXPECT_EQ(field->selectedText(), "2025-03-15");
+    // The active button shows while the field has the focus: the calendar first, then the arrow last used.
+    field->ConfigureAsMainWindowDate(S::Day);
+    EXPECT_TRUE(field->CalendarButton()->Highlighted());
+    QTest::keyClick(field.get(), Qt::Key_Down);
+    EXPECT_TRUE(field->DownButton()->Highlighted());
+    EXPECT_FALSE(field->CalendarButton()->Highlighted());
+    before->setFocus();
+    EXPECT_FALSE(field->DownButton()->Highlighted());
     field->setParent(nullptr);
 }
 

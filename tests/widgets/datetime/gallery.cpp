@@ -15,7 +15,7 @@
 namespace {
 
 class PrintingSink : public tolvex::MessageSink {
-public:
+  public:
     using MessageSink::Show;
     void Show(const tolvex::Message& m) override { std::fprintf(stderr, "message: %s\n", m.text.c_str()); }
 };
