@@ -7,13 +7,13 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
 #include "core/amount/amount.h"
+#include "widgets/common/spin_button.h"
 
 namespace tolvex {
 
@@ -94,19 +94,9 @@ TFormClock::TFormClock(const UiContext& ctx, QWidget* parent, QDate today)
     EditAmPm->setObjectName("EditAmPm");
     EditAmPm->setReadOnly(true);
     EditAmPm->setMaximumWidth(EditAmPm->fontMetrics().horizontalAdvance(QStringLiteral("pmm")) + 12);
-    SBAmPm = new QWidget(this);
-    SBAmPm->setObjectName("SBAmPm");
-    auto* spinLayout = new QVBoxLayout(SBAmPm);
-    spinLayout->setContentsMargins(0, 0, 0, 0);
-    spinLayout->setSpacing(0);
-    for (auto [name, arrow] : {std::pair{"SBAmPmUp", Qt::UpArrow}, std::pair{"SBAmPmDown", Qt::DownArrow}}) {
-        auto* b = new QToolButton(SBAmPm);
-        b->setObjectName(name);
-        b->setArrowType(arrow);
-        b->setFixedSize(16, EditAmPm->sizeHint().height() / 2);
-        spinLayout->addWidget(b);
-        connect(b, &QToolButton::clicked, this, &TFormClock::SBAmPmDownClick);
-    }
+    SBAmPm = new SpinButton(QStringLiteral("SBAmPm"), this);
+    connect(SBAmPm, &SpinButton::upClick, this, &TFormClock::SBAmPmDownClick);
+    connect(SBAmPm, &SpinButton::downClick, this, &TFormClock::SBAmPmDownClick);
     PBClock = new ClockFace(this, this);
     PBClock->setObjectName("PBClock");
     PBClock->setFixedSize(265, 209);

@@ -14,9 +14,10 @@ class QLineEdit;
 class QPainter;
 class QPushButton;
 class QSpinBox;
-class QToolButton;
 
 namespace tolvex {
+
+class SpinButton;
 
 // The face's centre, mark size and hand radius for a box of the given size.
 struct ClockGeometry {
@@ -47,7 +48,7 @@ class TFormClock : public QDialog {
     QSpinBox* SEDsec;
     QSpinBox* SESec;
     QLineEdit* EditAmPm;
-    QWidget* SBAmPm;
+    SpinButton* SBAmPm;
     QWidget* PBClock;
     QPushButton* BtnSelect;
     QPushButton* BtnCancel;

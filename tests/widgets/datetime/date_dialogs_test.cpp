@@ -10,6 +10,7 @@
 #include <numbers>
 
 #include "support/recording_message_sink.h"
+#include "widgets/common/spin_button.h"
 #include "widgets/datetime/form_calendar.h"
 #include "widgets/datetime/form_clock.h"
 #include "widgets/datetime/tdatetimedlg.h"
@@ -186,10 +187,11 @@ TEST_F(PickerTest, ClockSpinnersTakeNoTyping) {
     QTest::keyClick(clock.SESec, Qt::Key_Up);
     EXPECT_EQ(clock.SESec->value(), 1);
     EXPECT_TRUE(clock.EditAmPm->isReadOnly());
-    clock.SBAmPm->findChild<QWidget*>("SBAmPmUp")->setFocus();
-    static_cast<QAbstractButton*>(clock.SBAmPm->findChild<QWidget*>("SBAmPmDown"))->click();
+    clock.SBAmPm->Down()->click();
     EXPECT_EQ(clock.EditAmPm->text(), "pm");
     EXPECT_EQ(FormatTimeSerial(clock.Working()), "12:00:01");
+    clock.SBAmPm->Up()->click();
+    EXPECT_EQ(clock.EditAmPm->text(), "am");
 }
 
 TEST_F(PickerTest, ClockAddsTodayToATimeAlone) {
