@@ -1,9 +1,12 @@
 #include "app/main_window.h"
 
+#include <QDesktopServices>
 #include <QFont>
+#include <QUrl>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QScreen>
+#include <QTabBar>
 #include <QVBoxLayout>
 
 #include "app/help_window.h"
@@ -23,8 +26,13 @@ TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* par
     setObjectName(QStringLiteral("TKalkulator_Finansowy"));
     setWindowTitle(QStringLiteral("TOLVEX – kalkulator finansowy · www.tolvex.example"));
     ctx_.messages = &messages;
+    // A compact sans serif, close to the classic 8-point dialog font, so all ten tabs fit.
+    QFont base(QStringLiteral("Liberation Sans"), 9);
+    base.setStyleHint(QFont::SansSerif);
+    setFont(base);
     ctx_.execModal = [](QDialog& dialog) { return dialog.exec(); };
     ctx_.showHelp = [this](int topic) { Help().ShowTopic(topic); };
+    ctx_.openUrl = [](const QString& address) { QDesktopServices::openUrl(QUrl::fromUserInput(address)); };
 
     auto* top = new QWidget(this);
     top->setObjectName(QStringLiteral("PanelTytul"));
@@ -50,6 +58,16 @@ TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* par
     plec = new QTabWidget(this);
     plec->setObjectName(QStringLiteral("plec"));
     plec->setToolTip(QStringLiteral("Obliczanie emerytury z III filaru"));
+    // All ten captions in one row, without scroll arrows, at the window's design width.
+    QFont tabFont = base;
+    tabFont.setPointSizeF(8.5);
+    plec->tabBar()->setFont(tabFont);
+    plec->tabBar()->setExpanding(false);
+    plec->tabBar()->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { padding: 4px 8px; margin-right: 1px; border: 1px solid #a8a8a8; border-bottom: none;"
+        " border-top-left-radius: 3px; border-top-right-radius: 3px; background: #e4e4e4; }"
+        "QTabBar::tab:selected { background: #fafafa; font-weight: bold; }"
+        "QTabBar::tab:!selected { margin-top: 2px; }"));
 
     TabSheet1 = new PlacePage(ctx_, plec);
     TabSheet2 = new SkladkiZusPage(ctx_, plec);
@@ -103,7 +121,7 @@ TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* par
     resize(780, 718);
     if (QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
 
-    InformacjaForm = std::make_unique<TInformacja>(this);
+    InformacjaForm = std::make_unique<TInformacja>(ctx_, this);
     InformacjaForm->setWindowFlag(Qt::Window);
     connect(InformacjaForm.get(), &TInformacja::okPressed, TabSheet1, &PlacePage::ResetAllowancesPanel);
 }

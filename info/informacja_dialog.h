@@ -3,14 +3,22 @@
 
 #include <QDialog>
 #include <QPushButton>
+#include <QTabWidget>
+
+#include "widgets/common/ui_context.h"
 
 namespace tolvex {
+
+class LinkLabel;
 
 class TInformacja : public QDialog {
     Q_OBJECT
 public:
-    explicit TInformacja(QWidget* parent = nullptr);
+    explicit TInformacja(const UiContext& ctx, QWidget* parent = nullptr);
 
+    QTabWidget* PageControl;
+    LinkLabel* LabelPoczta;
+    LinkLabel* LabelInternet;
     QPushButton* BitBtn1;
 
 signals:
@@ -19,6 +27,11 @@ signals:
 
 public slots:
     void BitBtn1Click();
+    void LabelInternetClick();
+    void LabelPocztaClick();
+
+private:
+    const UiContext& ctx_;
 };
 
 }  // namespace tolvex

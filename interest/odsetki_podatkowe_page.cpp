@@ -1,14 +1,188 @@
 #include "interest/odsetki_podatkowe_page.h"
 
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QStyle>
 #include <QVBoxLayout>
 
+#include "core/amount/amount.h"
+#include "widgets/amount/amount_field.h"
+#include "widgets/common/qt_text.h"
+#include "widgets/common/radio_group.h"
+#include "widgets/datetime/tdatetimedlg.h"
+
 namespace tolvex {
+namespace {
+
+constexpr int kGridRows = 50;
+constexpr int kColumnWidths[] = {40, 89, 72, 120};
+
+template <class T>
+T* Named(T* widget, const char* name, const QString& hint = {}) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setToolTip(hint);
+    return widget;
+}
+
+QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
+    auto* l = new QLabel(text, parent);
+    l->setBuddy(buddy);
+    l->setToolTip(buddy->toolTip());
+    return l;
+}
+
+QString Zl(double value) {
+    return Q(AppendZlSuffix(FormatMoney(value)));
+}
+
+}  // namespace
 
 OdsetkiPodatkowePage::OdsetkiPodatkowePage(UiContext& ctx, QWidget* parent)
     : Page(QStringLiteral("TabSheet4"), ctx, parent) {
+    DateTimePocz1 = Named(new TDateTimeDlg(ctx_, this), "DateTimePocz1",
+                          QStringLiteral("Następny dzień po dniu, w którym podatek powinien być zapłacony"));
+    DateTimeKon1 = Named(new TDateTimeDlg(ctx_, this), "DateTimeKon1",
+                         QStringLiteral("Dzień, w którym zaległość jest regulowana"));
+    for (auto* d : {DateTimePocz1, DateTimeKon1}) d->ConfigureAsMainWindowDate(TIncrementScale::Day);
+    EditKwota1 = Named(new QLineEdit(this), "EditKwota1",
+                       QStringLiteral("Kwota, od której naliczamy odsetki podatkowe(ustawowe)"));
+    RadioGroup2 = new RadioGroup(
+        QStringLiteral("RadioGroup2"), QStringLiteral("Rodzaj odsetek"),
+        {QStringLiteral("Odsetki podatkowe"), QStringLiteral("Odsetki ustawowe (kapitałowe)")}, 1, this);
+    RadioGroup2->SetItemIndex(0);
+
+    StringGrid1 = Named(new QTableWidget(kGridRows, 4, this), "StringGrid1");
+    StringGrid1->horizontalHeader()->hide();
+    StringGrid1->verticalHeader()->hide();
+    StringGrid1->verticalHeader()->setDefaultSectionSize(StringGrid1->fontMetrics().height() + 4);
+    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    int width = 2 * StringGrid1->frameWidth() + StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (int c = 0; c < 4; ++c) {
+        StringGrid1->setColumnWidth(c, kColumnWidths[c]);
+        width += kColumnWidths[c];
+    }
+    StringGrid1->setFixedWidth(width);
+    // Row 0 and column 0 are the fixed heading row and number column.
+    const QBrush fixed = StringGrid1->palette().button();
+    for (int r = 0; r < kGridRows; ++r)
+        for (int c = 0; c < 4; ++c) {
+            auto* item = new QTableWidgetItem;
+            if (r == 0 || c == 0) {
+                item->setBackground(fixed);
+                item->setFlags(Qt::ItemIsEnabled);
+            }
+            StringGrid1->setItem(r, c, item);
+        }
+
+    EditSumaOdsetekPom = Named(new QLineEdit(this), "EditSumaOdsetekPom");
+    EditSumaOdsetekPom->setReadOnly(true);
+    EditSumaOdsetek = Named(new QLineEdit(this), "EditSumaOdsetek");
+    EditNaleznosc = Named(new QLineEdit(this), "EditNaleznosc");
+    EditNaleznosc->setReadOnly(true);
+    WyliczOdsetki_Pod_Ust =
+        Named(new QPushButton(QStringLiteral("Wylicz odsetki"), this), "WyliczOdsetki_Pod_Ust",
+              QStringLiteral("Wyliczenie odsetek podatkowych(ustawowych) od podane kowty za wybrany okres"));
+    Drukuj1 = Named(new QPushButton(QStringLiteral("Drukuj"), this), "Drukuj1",
+                    QStringLiteral("Wydruk na drukarce odsetek podatkowych(ustawowych)"));
+    Pomoc3 = MakeHelpButton(QStringLiteral("Pomoc3"), 3);
+    WyjsciePom2 = MakeExitButton(QStringLiteral("WyjsciePom2"));
+
+    AttachAmountField(EditKwota1, rules::Check(ClickRule::ClearPlaceholder), ctx_);
+    connect(WyliczOdsetki_Pod_Ust, &QPushButton::clicked, this,
+            &OdsetkiPodatkowePage::WyliczOdsetki_Pod_UstClick);
+
+    auto* inputs = new QGridLayout;
+    inputs->setVerticalSpacing(6);
+    inputs->addWidget(Caption(QStringLiteral("OD DNIA"), DateTimePocz1, this), 0, 0);
+    inputs->addWidget(DateTimePocz1, 0, 1);
+    inputs->addWidget(Caption(QStringLiteral("DO DNIA"), DateTimeKon1, this), 1, 0);
+    inputs->addWidget(DateTimeKon1, 1, 1);
+    inputs->addWidget(Caption(QStringLiteral("Kwota zaległości"), EditKwota1, this), 2, 0);
+    inputs->addWidget(EditKwota1, 2, 1);
+    inputs->addWidget(RadioGroup2, 3, 0, 1, 2);
+    inputs->addWidget(WyliczOdsetki_Pod_Ust, 4, 0, 1, 2);
+
+    auto* sums = new QGroupBox(QStringLiteral("Suma odsetek"), this);
+    auto* sumsGrid = new QGridLayout(sums);
+    sumsGrid->addWidget(Caption(QStringLiteral("Przed zaokr."), EditSumaOdsetekPom, sums), 0, 0);
+    sumsGrid->addWidget(EditSumaOdsetekPom, 0, 1);
+    sumsGrid->addWidget(Caption(QStringLiteral("Po zaokr."), EditSumaOdsetek, sums), 1, 0);
+    sumsGrid->addWidget(EditSumaOdsetek, 1, 1);
+
+    auto* due = new QGridLayout;
+    due->addWidget(Caption(QStringLiteral("Całkowita należność:"), EditNaleznosc, this), 0, 0);
+    due->addWidget(EditNaleznosc, 0, 1);
+
+    auto* left = new QVBoxLayout;
+    left->setSpacing(10);
+    left->addLayout(inputs);
+    left->addWidget(sums);
+    left->addLayout(due);
+    left->addWidget(Drukuj1, 0, Qt::AlignLeft);
+    left->addStretch(1);
+
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(16);
+    columns->addLayout(left);
+    columns->addWidget(StringGrid1);
+    columns->addStretch(1);
+
     auto* layout = new QVBoxLayout(this);
-    layout->addStretch(1);
-    layout->addLayout(ButtonRow({MakeHelpButton(QStringLiteral("Pomoc3"), 3), MakeExitButton(QStringLiteral("WyjsciePom2"))}));
+    layout->setContentsMargins(10, 8, 10, 4);
+    layout->addLayout(columns, 1);
+    layout->addLayout(ButtonRow({Pomoc3, WyjsciePom2}));
+}
+
+void OdsetkiPodatkowePage::StartUp(const QDate& today) {
+    const QString date = today.toString(QStringLiteral("yyyy-MM-dd"));
+    DateTimePocz1->setText(date);
+    DateTimeKon1->setText(date);
+    EditKwota1->setText(QStringLiteral("0,00"));
+    const char* headings[] = {"Nr", " %", "Ile dni", "Odsetki"};
+    for (int c = 0; c < 4; ++c) SetCell(c, 0, QString::fromUtf8(headings[c]));
+}
+
+InterestKind OdsetkiPodatkowePage::ChosenKind() const {
+    return RadioGroup2->ItemIndex() == 1 ? InterestKind::Statutory : InterestKind::Tax;
+}
+
+QString OdsetkiPodatkowePage::Cell(int col, int row) const {
+    const QTableWidgetItem* item = StringGrid1->item(row, col);
+    return item ? item->text() : QString();
+}
+
+void OdsetkiPodatkowePage::SetCell(int col, int row, const QString& text) {
+    if (QTableWidgetItem* item = StringGrid1->item(row, col)) item->setText(text);
+}
+
+void OdsetkiPodatkowePage::FillGrid(const std::vector<InterestGridRow>& rows) {
+    for (int r = 1; r < StringGrid1->rowCount(); ++r)
+        for (int c = 0; c < 4; ++c) SetCell(c, r, QString());
+    for (std::size_t r = 0; r < rows.size() && static_cast<int>(r) + 1 < StringGrid1->rowCount(); ++r)
+        for (int c = 0; c < 4; ++c) SetCell(c, static_cast<int>(r) + 1, Q(rows[r][c]));
+}
+
+void OdsetkiPodatkowePage::WyliczOdsetki_Pod_UstClick() {
+    // The last result goes before any check, so a refused press leaves nothing to print.
+    result_ = {};
+    const InterestKind kind = ChosenKind();
+    try {
+        const Date start = ParseDate(S(DateTimePocz1->text()));
+        const Date end = ParseDate(S(DateTimeKon1->text()));
+        if (const std::string refusal = CheckInterestRange(kind, start, end); !refusal.empty())
+            return ctx_.Say(refusal);
+        const double amount = ParseAmount(S(EditKwota1->text()));
+        result_ = CalculateTaxInterest(kind, start, end, amount).Result;
+    } catch (const ConversionError& error) {
+        return ctx_.Say(error.what());
+    }
+    FillGrid(TaxInterestGridRows(result_, kind));
+    EditSumaOdsetekPom->setText(Zl(result_.SumBeforeRounding));
+    EditSumaOdsetek->setText(Zl(result_.InterestSum));
+    EditNaleznosc->setText(Zl(result_.TotalDue));
 }
 
 }  // namespace tolvex

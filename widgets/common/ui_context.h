@@ -8,6 +8,7 @@
 #include "core/fields/messages.h"
 
 class QDialog;
+class QString;
 
 namespace tolvex {
 
@@ -18,6 +19,8 @@ struct UiContext {
     std::function<int(QDialog&)> execModal;
     // Opens help topic 1..8.
     std::function<void(int)> showHelp;
+    // Hands a web or mail address to the desktop's default handler.
+    std::function<void(const QString&)> openUrl;
 
     void Say(std::string text, std::string caption = {}, Message::Kind kind = Message::Kind::Error) const {
         if (messages) messages->Show(std::move(text), std::move(caption), kind);

@@ -1,0 +1,58 @@
+#include "info/informacja_dialog.h"
+#include "info/link_label.h"
+#include "info/maker.h"
+#include "app/startup.h"
+#include "payroll/place_page.h"
+#include "support/ui_fixture.h"
+
+namespace tolvex::testing {
+namespace {
+
+class InformacjaTest : public MainWindowTest {
+protected:
+    void Record() {
+        window->Context().openUrl = [this](const QString& a) { opened.push_back(a.toStdString()); };
+    }
+    std::vector<std::string> opened;
+};
+
+TEST_F(InformacjaTest, LinksOpenThroughTheShellAndRestoreTheirCaptions) {
+    Start();
+    Record();
+    emit Find<LinkLabel>("LabelInternet")->clicked();
+    emit Find<LinkLabel>("LabelPoczta")->clicked();
+    EXPECT_EQ(opened, (std::vector<std::string>{maker::kProgramPage.toStdString(), "mailto:autor@tolvex.example"}));
+    EXPECT_EQ(Text("LabelInternet"), maker::kHomePage);
+    EXPECT_EQ(Text("LabelPoczta"), maker::kMail);
+
+    opened.clear();
+    window->InformacjaForm->LabelInternetClick();
+    EXPECT_EQ(opened, std::vector<std::string>{"http://www.tolvex.example"});
+    EXPECT_EQ(window->InformacjaForm->LabelInternet->text(), "https://www.tolvex.example");
+}
+
+TEST_F(InformacjaTest, ClosingWithTheCloseBoxSkipsThePanelReset) {
+    window = std::make_unique<TKalkulator_Finansowy>(sink);
+    window->TabSheet1->CheckBoxDodatkiPotracenia->setChecked(true);
+    window->TabSheet1->CheckBoxDodatkiPotraceniaClick();
+    window->InformacjaForm->reject();
+    EXPECT_TRUE(Find<QGroupBox>("GroupBox1Dodatki")->isEnabled());
+    window->InformacjaForm->BitBtn1Click();
+    EXPECT_FALSE(Find<QGroupBox>("GroupBox1Dodatki")->isEnabled());
+    EXPECT_EQ(window->InformacjaForm->windowTitle(), "Informacja");
+}
+
+TEST_F(InformacjaTest, InformationWindowComesBeforeTheMainWindow) {
+    bool mainShownWhenAsked = true;
+    window = std::make_unique<TKalkulator_Finansowy>(sink);
+    window->Context().execModal = [&](QDialog& d) {
+        mainShownWhenAsked = window->isVisible();
+        EXPECT_EQ(&d, window->InformacjaForm.get());
+        return 1;
+    };
+    StartUp(*window, QDate(2025, 3, 15));
+    EXPECT_FALSE(mainShownWhenAsked);
+}
+
+}  // namespace
+}  // namespace tolvex::testing

@@ -1,0 +1,81 @@
+#include "interest/bank_interest.h"
+
+#include <gtest/gtest.h>
+
+#include "core/amount/amount.h"
+
+namespace tolvex {
+namespace {
+
+BankInterestInput Input(const char* s, const char* e, const char* rate, const char* amount,
+                        BankInterestMode mode = BankInterestMode::Annual) {
+    return {ParseDate(s), ParseDate(e), rate, amount, mode};
+}
+
+TEST(BankInterest, ResultsAndSentence) {
+    struct Case {
+        const char* name;
+        BankInterestInput in;
+        const char* odsetki;
+        const char* laczna;
+        const char* sentence;
+    } cases[] = {
+        {"73 days at 5 %", Input("2025-01-01", "2025-03-15", "5", "1000"), "10,00 zł", "1 010,00 zł",
+         "Odsetki liczone w skali roku za 73 dni wynoszą 10,00 zł. Łączna kwota z odsetkami za  73 dni "
+         "wynosi "
+         "1 010,00 zł"},
+        {"daily", Input("2025-01-01", "2025-01-11", "0,1", "1000", BankInterestMode::Daily), "10 zł",
+         "1 010,00 zł",
+         "Odsetki liczone dziennie za 10 dni wynoszą 10 zł. Łączna kwota z odsetkami za  10 dni wynosi 1 "
+         "010,00 zł"},
+        {"same day", Input("2025-05-05", "2025-05-05", "5", "1000"), "0,00 zł", "1 000,00 zł",
+         "Odsetki liczone w skali roku za 0 dni wynoszą 0,00 zł. Łączna kwota z odsetkami za  0 dni wynosi "
+         "1 000,00 zł"},
+        {"one day", Input("2025-05-05", "2025-05-06", "36,5", "1000"), "1,00 zł", "1 001,00 zł",
+         "Odsetki liczone w skali roku za 1 dzień wynoszą 1,00 zł. Łączna kwota z odsetkami za  1 dzień "
+         "wynosi "
+         "1 001,00 zł"},
+        {"daily thousands not grouped",
+         Input("2025-01-01", "2025-01-03", "100", "1234,5", BankInterestMode::Daily), "2469 zł",
+         "3 703,50 zł",
+         "Odsetki liczone dziennie za 2 dni wynoszą 2469 zł. Łączna kwota z odsetkami za  2 dni wynosi 3 "
+         "703,50 zł"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto r = CalculateBankInterest(c.in);
+        EXPECT_EQ(r.Message, "");
+        EXPECT_EQ(r.Odsetki, c.odsetki);
+        EXPECT_EQ(r.Laczna, c.laczna);
+        EXPECT_EQ(r.Sentence, c.sentence);
+    }
+}
+
+TEST(BankInterest, DayWordHasOnlyTwoForms) {
+    const std::pair<int, const char*> cases[] = {{0, "dni"}, {1, "dzień"}, {2, "dni"},
+                                                 {4, "dni"}, {5, "dni"},   {21, "dni"}};
+    for (const auto& [days, word] : cases) EXPECT_EQ(DayWord(days), word) << days;
+}
+
+TEST(BankInterest, EndBeforeStartIsRefusedAfterTheNumbersAreRead) {
+    auto r = CalculateBankInterest(Input("2025-01-02", "2025-01-01", "5", "1000"));
+    EXPECT_EQ(r.Message, "Nieprawidłowo podana Data");
+    EXPECT_EQ(r.Odsetki, "");
+    EXPECT_EQ(r.Sentence, "");
+    // The rate is read first, so its conversion error wins over the date message.
+    try {
+        CalculateBankInterest(Input("2025-01-02", "2025-01-01", "5%", "abc"));
+        FAIL();
+    } catch (const ConversionError& e) {
+        EXPECT_STREQ(e.what(), "'5%' is not a valid floating point value");
+    }
+}
+
+TEST(BankInterest, RateLabel) {
+    EXPECT_EQ(RateLabelText(BankInterestMode::Annual, "0,00"),
+              "Odsetki naliczane rocznie w wysokości 0,00 %");
+    EXPECT_EQ(RateLabelText(BankInterestMode::Daily, "0,1"), "Odsetki naliczane dziennie w wysokości 0,1 %");
+}
+
+}  // namespace
+}  // namespace tolvex

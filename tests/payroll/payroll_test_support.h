@@ -1,0 +1,24 @@
+// The payroll page's start texts as a field source, and replaying a calculation's
+// writes into it as the page would.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/fields/text_fields.h"
+
+namespace tolvex::testing {
+
+using Texts = std::vector<std::pair<std::string, std::string>>;
+using Choices = std::vector<std::pair<std::string, int>>;
+
+// 2025 parameters, default rates and boxes, panel off, factor "8/8", empty results.
+MapFieldSource PayrollStartFields();
+
+void Set(MapFieldSource& source, const Texts& texts, const Choices& choices = {});
+// Copies the texts the calculation wrote into the source, as the page shows them.
+void Replay(MapFieldSource& source, const TextFields& fields);
+bool WasWritten(const TextFields& fields, std::string_view name);
+
+}  // namespace tolvex::testing

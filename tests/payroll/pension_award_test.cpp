@@ -1,0 +1,289 @@
+#include <gtest/gtest.h>
+
+#include "core/amount/amount.h"
+#include "payroll/salary.h"
+#include "payroll_test_support.h"
+
+namespace tolvex {
+namespace {
+
+using testing::Choices;
+using testing::Texts;
+using testing::WasWritten;
+
+struct PageCase {
+    const char* label;
+    Texts inputs;
+    Choices choices;
+    Texts expected;
+    std::vector<std::string> untouched;
+};
+
+template <typename Calculation>
+void RunCases(const std::vector<PageCase>& cases, Calculation calculate) {
+    for (const PageCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        MapFieldSource source = testing::PayrollStartFields();
+        testing::Set(source, c.inputs, c.choices);
+        TextFields fields(source);
+        calculate(fields);
+        for (const auto& [name, text] : c.expected) EXPECT_EQ(fields.Text(name), text) << name;
+        for (const std::string& name : c.untouched) EXPECT_FALSE(WasWritten(fields, name)) << name;
+    }
+}
+
+TEST(CalculatePension, NetPensionAndItsBreakdown) {
+    const std::vector<PageCase> cases{
+        {"pension 5000",
+         {{"EditPlacaBrutto", "5000"}, {"Edit2", "488 zł"}, {"Edit22", "1073,81 zł"}},
+         {},
+         {{"Edit_Zdrowotne", "450"},
+          {"EditPodstawaOpodat_Zdrowotne", "5 000,00 zł"},
+          {"EditPodstawa_do_Podatku", "5 000,00 zł"},
+          {"Edit_Podatek", "300,00 zł"},
+          {"Edit_Netto", "4250"},
+          {"EditZdrowotne_Pracownika", "0,00"},
+          {"EditKosztPracownika", "0,00"},
+          {"Edit2", "0,00 zł"},
+          {"Edit6", "450 zł"},
+          {"Edit8", "0,00 zł"},
+          {"Edit13", "0,00 zł"},
+          {"Edit16", "0 zł"},
+          {"Edit20", "450 zł"},
+          {"Edit22", "450 zł"},
+          {"Edit23", "0 zł"},
+          {"Edit24", "450 zł"}},
+         {}},
+        {"pension 2000 pays no tax",
+         {{"EditPlacaBrutto", "2000"}},
+         {},
+         {{"Edit_Zdrowotne", "180"}, {"Edit_Podatek", "0,00 zł"}, {"Edit_Netto", "1820"}},
+         {}},
+        {"health paid by both sides",
+         {{"EditPlacaBrutto", "5000"}},
+         {{"CheckBox13", 1}},
+         {{"Edit_Netto", "4250"}, {"Edit6", "0,00 zł"}, {"Edit22", "0 zł"}},
+         {}},
+        {"net already filled computes nothing",
+         {{"EditPlacaBrutto", "5000"}, {"Edit_Netto", "4000"}, {"Edit22", "1073,81 zł"}},
+         {},
+         {{"Edit_Netto", "4000"}, {"Edit_Zdrowotne", "0,00"}, {"Edit6", "0 zł"}, {"Edit22", "0 zł"}},
+         {"Edit_Netto"}},
+    };
+    RunCases(cases, [](TextFields& fields) {
+        AwardState award;
+        CalculatePension(fields, award);
+        EXPECT_FALSE(award.flag);
+    });
+}
+
+TEST(ToggleHealth, TakesTheHealthCellOutAndPutsItBack) {
+    MapFieldSource source = testing::PayrollStartFields();
+    source.texts["EditPlacaBrutto"] = "5000";
+    {
+        TextFields fields(source);
+        AwardState award;
+        CalculateSalary(fields, award);
+        testing::Replay(source, fields);
+    }
+    const MapFieldSource filled = source;
+
+    TextFields out(source);
+    ToggleHealth(out);
+    EXPECT_EQ(out.Text("Edit22"), "685,5 zł");
+    EXPECT_EQ(out.Text("Edit20"), "0 zł");
+    EXPECT_EQ(out.Text("Edit24"), "1704,5 zł");
+    EXPECT_EQ(out.Text("Edit6"), "388,31 zł");
+    EXPECT_EQ(out.Text("Dodaj_odejmij_Zdrowotne"), "Ze zdrowotnym");
+    std::vector<std::string> hidden;
+    for (const Effect& e : out.Effects())
+        if (e.kind == Effect::Kind::Visible && !e.visible) hidden.push_back(e.name);
+    EXPECT_EQ(hidden, (std::vector<std::string>{"Edit6", "LabelZdrowotne", "Label1Zdrowotne_prc", "Edit13",
+                                                "Edit20"}));
+    testing::Replay(source, out);
+
+    TextFields back(source);
+    ToggleHealth(back);
+    testing::Replay(source, back);
+    for (const char* name : {"Edit6", "Edit20", "Edit22", "Edit24", "Dodaj_odejmij_Zdrowotne"})
+        EXPECT_EQ(source.texts[name], filled.texts.at(name)) << name;
+    int shown = 0;
+    for (const Effect& e : back.Effects()) shown += e.kind == Effect::Kind::Visible && e.visible;
+    EXPECT_EQ(shown, 5);
+}
+
+TEST(ToggleHealth, OtherCaptionDoesNothing) {
+    MapFieldSource source = testing::PayrollStartFields();
+    source.texts["Dodaj_odejmij_Zdrowotne"] = "Zdrowotne";
+    TextFields fields(source);
+    ToggleHealth(fields);
+    EXPECT_TRUE(fields.Effects().empty());
+}
+
+TEST(ToggleHealth, ConversionErrorStopsAndKeepsEarlierWrites) {
+    MapFieldSource source = testing::PayrollStartFields();
+    testing::Set(source,
+                 {{"Edit22", "100 zł"}, {"Edit6", "40 zł"}, {"Edit20", "4O zł"}, {"Edit24", "300 zł"}});
+    TextFields fields(source);
+    ToggleHealth(fields);
+    EXPECT_EQ(fields.Messages(), std::vector<std::string>{"Błędy przeliczenia"});
+    EXPECT_EQ(fields.Text("Edit22"), "60");
+    EXPECT_EQ(fields.Text("Edit24"), "300");
+    EXPECT_FALSE(WasWritten(fields, "Dodaj_odejmij_Zdrowotne"));
+}
+
+TEST(CalculateAward, BothDirections) {
+    const std::vector<PageCase> cases{
+        {"gross 1000 at 12 %",
+         {{"EditPlacaBrutto", "1000"}},
+         {},
+         {{"EditPodstawa_do_Podatku", "1 000,00 zł"},
+          {"Edit_Netto", "880"},
+          {"Edit_Podatek", "120"},
+          {"Edit_Zdrowotne", "0,00"},
+          {"Edit1", "0,00 zł"},
+          {"Edit15", "0 zł"},
+          {"Edit22", "0 zł"},
+          {"Edit24", "0 zł"}},
+         {"EditPlacaBrutto"}},
+        {"gross 1234,56 at 32 %",
+         {{"EditPlacaBrutto", "1234,56"}, {"EditSkalaPodatkowa", "32"}},
+         {},
+         {{"EditPodstawa_do_Podatku", "1 235,00 zł"}, {"Edit_Netto", "839,8"}, {"Edit_Podatek", "395"}},
+         {}},
+        {"multiple 1,5",
+         {{"EditPlacaBrutto", "1000"}, {"EditKrotnoscnagrody", "1,5"}},
+         {},
+         {{"Edit_Netto", "1320"}, {"Edit_Podatek", "120"}},
+         {}},
+        {"net 880 backwards",
+         {{"EditPlacaBrutto", "0,00"}, {"Edit_Netto", "880"}, {"EditKrotnoscnagrody", "3"}},
+         {},
+         {{"EditPlacaBrutto", "1000"}, {"Edit_Podatek", "120"}, {"Edit_Netto", "880"}, {"Edit23", "0 zł"}},
+         {}},
+        {"rate 0 backwards",
+         {{"EditPlacaBrutto", ""}, {"Edit_Netto", "880"}, {"EditSkalaPodatkowa", "0"}, {"Edit2", "488 zł"}},
+         {},
+         {{"Edit_Podatek", "0,00"}, {"Edit2", "488 zł"}},
+         {"EditPlacaBrutto", "Edit_Netto", "Edit2", "Edit22"}},
+        {"rate 100 backwards",
+         {{"EditPlacaBrutto", "0,00"}, {"Edit_Netto", "880"}, {"EditSkalaPodatkowa", "100"}},
+         {},
+         {},
+         {"EditPlacaBrutto", "Edit_Netto", "Edit2"}},
+        {"nothing to compute",
+         {{"EditPlacaBrutto", "1000"}, {"Edit_Netto", "500"}, {"Edit2", "488 zł"}},
+         {},
+         {{"Edit_Netto", "500"}, {"Edit_Podatek", "0,00"}, {"Edit2", "0,00 zł"}, {"Edit16", "0 zł"}},
+         {"EditPlacaBrutto", "Edit_Netto"}},
+    };
+    RunCases(cases, [](TextFields& fields) {
+        AwardState award{false, 7};
+        CalculateAward(fields, award);
+        EXPECT_TRUE(award.flag);
+    });
+}
+
+TEST(CalculateAward, MessagesOfTheBackwardDirection) {
+    struct Case {
+        const char* rate;
+        const char* message;
+    };
+    for (const Case& c :
+         {Case{"0", "Podatek nie może mieć wartosci zerowej"}, Case{"100", "Błędy przeliczenia"}}) {
+        SCOPED_TRACE(c.rate);
+        MapFieldSource source = testing::PayrollStartFields();
+        testing::Set(source,
+                     {{"EditPlacaBrutto", "0,00"}, {"Edit_Netto", "880"}, {"EditSkalaPodatkowa", c.rate}});
+        TextFields fields(source);
+        AwardState award;
+        CalculateAward(fields, award);
+        EXPECT_EQ(fields.Messages(), std::vector<std::string>{c.message});
+    }
+}
+
+TEST(CalculateAward, BackwardWritesTheGivenNetRightAfterTheGross) {
+    MapFieldSource source = testing::PayrollStartFields();
+    testing::Set(source, {{"EditPlacaBrutto", "0,00"}, {"Edit_Netto", "880"}});
+    TextFields fields(source);
+    AwardState award;
+    CalculateAward(fields, award);
+    const auto& effects = fields.Effects();
+    auto gross = std::find_if(effects.begin(), effects.end(),
+                              [](const Effect& e) { return e.name == "EditPlacaBrutto"; });
+    ASSERT_NE(gross, effects.end());
+    ASSERT_NE(gross + 1, effects.end());
+    EXPECT_EQ((gross + 1)->name, "Edit_Netto");
+    EXPECT_EQ((gross + 1)->text, "880");
+    EXPECT_EQ(award.netPerMultiple, 0);
+}
+
+struct StepCase {
+    const char* label;
+    bool up;
+    const char* multiple;
+    const char* net;
+    const char* newMultiple;
+    const char* newNet;  // nullptr: not written
+};
+
+TEST(StepAwardMultiple, RescalesTheNetAward) {
+    const StepCase cases[] = {
+        {"up from 1", true, "1", "880", "1,5", "1320"},
+        {"down from 1,5", false, "1,5", "1320", "1", "880"},
+        {"down from 0,5", false, "0,5", "440", "0,00", "0"},
+        {"down from 0,3", false, "0,3", "440", "0,00", "0"},
+        {"up from empty", true, "", "880", "0,00", "0"},
+        {"empty net stays empty", true, "1", "", "1,5", nullptr},
+    };
+    for (const StepCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        MapFieldSource source = testing::PayrollStartFields();
+        testing::Set(source, {{"EditKrotnoscnagrody", c.multiple}, {"Edit_Netto", c.net}});
+        TextFields fields(source);
+        StepAwardMultiple(fields, AwardState{true, 880}, c.up);
+        EXPECT_EQ(fields.Text("EditKrotnoscnagrody"), c.newMultiple);
+        if (c.newNet)
+            EXPECT_EQ(fields.Text("Edit_Netto"), c.newNet);
+        else
+            EXPECT_FALSE(WasWritten(fields, "Edit_Netto"));
+    }
+}
+
+TEST(StepAwardMultiple, AwardThenTwoUpsDoublesTheNet) {
+    MapFieldSource source = testing::PayrollStartFields();
+    source.texts["EditPlacaBrutto"] = "1000";
+    AwardState award;
+    TextFields fields(source);
+    CalculateAward(fields, award);
+    testing::Replay(source, fields);
+    EXPECT_EQ(award.netPerMultiple, 880);
+    for (int i = 0; i < 2; ++i) {
+        TextFields step(source);
+        StepAwardMultiple(step, award, true);
+        testing::Replay(source, step);
+    }
+    EXPECT_EQ(source.texts["EditKrotnoscnagrody"], "2");
+    EXPECT_EQ(source.texts["Edit_Netto"], "1760");
+}
+
+TEST(StepAwardMultiple, RefusesAfterSalaryOrPension) {
+    using Calculation = void (*)(TextFields&, AwardState&);
+    for (Calculation calculate : {Calculation{CalculateSalary}, Calculation{CalculatePension}}) {
+        MapFieldSource source = testing::PayrollStartFields();
+        source.texts["EditPlacaBrutto"] = "5000";
+        AwardState award;
+        TextFields fields(source);
+        calculate(fields, award);
+        testing::Replay(source, fields);
+        for (bool up : {true, false}) {
+            TextFields step(source);
+            StepAwardMultiple(step, award, up);
+            EXPECT_EQ(step.Messages(), std::vector<std::string>{"To nie jest nagroda"});
+            EXPECT_EQ(step.Effects().size(), 1u);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tolvex

@@ -1,0 +1,53 @@
+// Saves a picture of every page of the main window, for looking at the layout:
+//   tolvex_screens <dir> [yyyy-MM-dd]
+// Runs on any Qt platform (under Xvfb it shows the real window decorations' contents).
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "info/informacja_dialog.h"
+#include "support/recording_message_sink.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
+    const QDate today = argc > 2 ? QDate::fromString(QString::fromLatin1(argv[2]), Qt::ISODate) : QDate(2025, 3, 15);
+    QDir().mkpath(dir);
+    tolvex::testing::RecordingMessageSink sink;
+    tolvex::TKalkulator_Finansowy window(sink);
+    window.Context().execModal = [](QDialog& d) {
+        d.accept();
+        return 1;
+    };
+    tolvex::StartUp(window, today);
+    window.show();
+    auto save = [&](const QString& name) {
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        window.grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+    };
+    for (int i = 0; i < window.plec->count(); ++i) {
+        window.plec->setCurrentIndex(i);
+        save(QStringLiteral("page%1-%2").arg(i + 1).arg(window.plec->widget(i)->objectName()));
+    }
+    // The payroll page after a calculation with the panel switched on.
+    window.plec->setCurrentIndex(0);
+    window.findChild<QCheckBox*>(QStringLiteral("CheckBoxDodatkiPotracenia"))->click();
+    window.findChild<QLineEdit*>(QStringLiteral("EditPremia"))->setText(QStringLiteral("10"));
+    window.findChild<QLineEdit*>(QStringLiteral("EditRata"))->setText(QStringLiteral("250"));
+    window.findChild<QLineEdit*>(QStringLiteral("EditPlacaBrutto"))->setText(QStringLiteral("5000"));
+    window.findChild<QPushButton*>(QStringLiteral("Wylicz"))->click();
+    save(QStringLiteral("payroll-panel"));
+    window.plec->setCurrentIndex(1);
+    save(QStringLiteral("zus-after"));
+    window.InformacjaForm->show();
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    window.InformacjaForm->grab().save(dir + QStringLiteral("/informacja.png"));
+    return 0;
+}
