@@ -19,7 +19,7 @@ class LoanPrintoutTest : public ::testing::Test {
     // printout reads.
     void Calculate() {
         const auto run = RunLoan(loan);
-        ASSERT_TRUE(run.outcome.FillsGrid()) << ::testing::PrintToString(run.messages);
+        ASSERT_TRUE(run.outcome.FillsGrid()) << run.Messages();
         schedule = run.outcome.Schedule;
         source.texts = {{"KredytBankowy", loan.kredyt},
                         {"OkresBankowyKredytu", loan.okres},
