@@ -1,5 +1,7 @@
 #include "interest/odsetki_podatkowe_page.h"
 
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -60,11 +62,16 @@ OdsetkiPodatkowePage::OdsetkiPodatkowePage(UiContext& ctx, QWidget* parent)
     StringGrid1->verticalHeader()->hide();
     StringGrid1->verticalHeader()->setDefaultSectionSize(StringGrid1->fontMetrics().height() + 4);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid1->setTextElideMode(Qt::ElideNone);
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     int width = 2 * StringGrid1->frameWidth() + StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     for (int c = 0; c < 4; ++c) {
-        StringGrid1->setColumnWidth(c, kColumnWidths[c]);
-        width += kColumnWidths[c];
+        // The classic widths were made for a smaller font; "Razem" must still fit its cell.
+        const int w = c == 0 ? std::max(kColumnWidths[c], StringGrid1->fontMetrics().horizontalAdvance(
+                                                                QStringLiteral("Razem")) + 12)
+                             : kColumnWidths[c];
+        StringGrid1->setColumnWidth(c, w);
+        width += w;
     }
     StringGrid1->setFixedWidth(width);
     // Row 0 and column 0 are the fixed heading row and number column.

@@ -1,7 +1,8 @@
 // Saves a picture of every page of the main window, for looking at the layout:
 //   tolvex_screens <dir> [yyyy-MM-dd]
-// Runs on any Qt platform (under Xvfb it shows the real window decorations' contents).
+// Runs on any Qt platform; under Xvfb it draws as on a desktop.
 #include <QApplication>
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
@@ -14,6 +15,7 @@
 #include "app/startup.h"
 #include "info/informacja_dialog.h"
 #include "support/recording_message_sink.h"
+#include "widgets/common/radio_group.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -46,6 +48,30 @@ int main(int argc, char** argv) {
     save(QStringLiteral("payroll-panel"));
     window.plec->setCurrentIndex(1);
     save(QStringLiteral("zus-after"));
+    // Interest split over three rate periods, and a decreasing-instalment loan.
+    auto setText = [&](const char* name, const char* text) {
+        window.findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
+    };
+    auto press = [&](const char* name) { window.findChild<QAbstractButton*>(QString::fromLatin1(name))->click(); };
+    setText("DateTimePocz", "2024-01-01");
+    setText("EditKwota", "1000");
+    setText("EditProcent", "5");
+    press("Wylicz_Odsetki");
+    window.plec->setCurrentIndex(2);
+    save(QStringLiteral("interest-bank"));
+    setText("DateTimePocz1", "2022-07-01");
+    setText("DateTimeKon1", "2022-10-15");
+    setText("EditKwota1", "10000");
+    press("WyliczOdsetki_Pod_Ust");
+    window.plec->setCurrentIndex(3);
+    save(QStringLiteral("interest-tax"));
+    setText("KredytBankowy", "120000");
+    setText("OkresBankowyKredytu", "3");
+    setText("ProcentBankowy", "7,5");
+    window.findChild<tolvex::RadioGroup*>(QStringLiteral("RadioGroup3"))->Button(1)->click();
+    press("PrzeliczRaty");
+    window.plec->setCurrentIndex(7);
+    save(QStringLiteral("loan-decreasing"));
     window.InformacjaForm->show();
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
     window.InformacjaForm->grab().save(dir + QStringLiteral("/informacja.png"));
