@@ -12,6 +12,7 @@
 #include "core/amount/amount.h"
 #include "interest/interest_statement.h"
 #include "widgets/amount/amount_field.h"
+#include "widgets/common/controls.h"
 #include "widgets/common/qt_text.h"
 #include "widgets/common/radio_group.h"
 #include "widgets/datetime/tdatetimedlg.h"
@@ -23,19 +24,7 @@ namespace {
 constexpr int kGridRows = 50;
 constexpr int kColumnWidths[] = {40, 89, 72, 120};
 
-template <class T>
-T* Named(T* widget, const char* name, const QString& hint = {}) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setToolTip(hint);
-    return widget;
-}
 
-QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    l->setBuddy(buddy);
-    l->setToolTip(buddy->toolTip());
-    return l;
-}
 
 QString Zl(double value) {
     return Q(AppendZlSuffix(FormatMoney(value)));

@@ -8,28 +8,12 @@
 #include "core/amount/amount.h"
 #include "interest/bank_interest.h"
 #include "widgets/amount/amount_field.h"
+#include "widgets/common/controls.h"
 #include "widgets/common/qt_text.h"
 #include "widgets/common/radio_group.h"
 #include "widgets/datetime/tdatetimedlg.h"
 
 namespace tolvex {
-namespace {
-
-template <class T>
-T* Named(T* widget, const char* name, const QString& hint = {}) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setToolTip(hint);
-    return widget;
-}
-
-QLabel* Caption(const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* l = new QLabel(text, parent);
-    l->setBuddy(buddy);
-    l->setToolTip(buddy->toolTip());
-    return l;
-}
-
-}  // namespace
 
 OdsetkiPrzelicznikPage::OdsetkiPrzelicznikPage(UiContext& ctx, QWidget* parent)
     : Page(QStringLiteral("TabSheet3"), ctx, parent) {

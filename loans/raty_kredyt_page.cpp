@@ -7,6 +7,7 @@
 
 #include "loans/loan_printout.h"
 #include "widgets/amount/amount_field.h"
+#include "widgets/common/controls.h"
 #include "widgets/common/qt_text.h"
 #include "widgets/common/widget_fields.h"
 #include "widgets/printing/print_job.h"
@@ -17,11 +18,6 @@ namespace {
 const QString kZero = QStringLiteral("0,00");
 const QColor kInfoBackground(255, 255, 225);
 
-template <class W>
-W* Named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QLineEdit* OutputField(const char* name, QWidget* parent) {
     auto* e = Named(new QLineEdit(kZero, parent), name);

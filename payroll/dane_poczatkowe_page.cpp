@@ -21,20 +21,12 @@ DanePoczatkowePage::DanePoczatkowePage(UiContext& ctx, QWidget* parent)
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(14);
     grid->setVerticalSpacing(6);
-    auto heading = [this](const QString& text) {
-        auto* l = new QLabel(text, this);
-        QFont f = l->font();
-        f.setBold(true);
-        l->setFont(f);
-        l->setAlignment(Qt::AlignCenter);
-        return l;
-    };
-    grid->addWidget(heading(QStringLiteral("KTO OPŁACA")), 0, 3, 1, 2);
-    grid->addWidget(heading(QStringLiteral("UBEZPIECZENIE")), 1, 0);
-    grid->addWidget(heading(QStringLiteral("PROCENT")), 1, 1);
-    grid->addWidget(heading(QStringLiteral("POD.")), 1, 2);
-    grid->addWidget(heading(QStringLiteral("PRACOWNIK")), 1, 3);
-    grid->addWidget(heading(QStringLiteral("FIRMA")), 1, 4);
+    grid->addWidget(Heading(QStringLiteral("KTO OPŁACA"), this), 0, 3, 1, 2);
+    grid->addWidget(Heading(QStringLiteral("UBEZPIECZENIE"), this), 1, 0);
+    grid->addWidget(Heading(QStringLiteral("PROCENT"), this), 1, 1);
+    grid->addWidget(Heading(QStringLiteral("POD."), this), 1, 2);
+    grid->addWidget(Heading(QStringLiteral("PRACOWNIK"), this), 1, 3);
+    grid->addWidget(Heading(QStringLiteral("FIRMA"), this), 1, 4);
 
     QLineEdit** percent[] = {&EditWypadkowe_proc, &EditEmerytalne_proc, &EditRentowe_proc, &EditChorobowe_proc,
                              &EditFundusz_proc,   &EditZdrowotne_proc,  &EditFGSP_proc};

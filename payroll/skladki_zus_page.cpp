@@ -18,21 +18,13 @@ SkladkiZusPage::SkladkiZusPage(UiContext& ctx, QWidget* parent) : Page(QStringLi
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(6);
 
-    auto heading = [this](const QString& text) {
-        auto* l = new QLabel(text, this);
-        QFont f = l->font();
-        f.setBold(true);
-        l->setFont(f);
-        l->setAlignment(Qt::AlignCenter);
-        return l;
-    };
-    grid->addWidget(heading(QStringLiteral("PŁACI")), 0, 2);
-    grid->addWidget(heading(QStringLiteral("PŁACI")), 0, 3);
-    grid->addWidget(heading(QStringLiteral("UBEZPIECZENIE")), 1, 0);
-    grid->addWidget(heading(QStringLiteral("PROCENT")), 1, 1);
-    grid->addWidget(heading(QStringLiteral("PRACOWNIK")), 1, 2);
-    grid->addWidget(heading(QStringLiteral("FIRMA")), 1, 3);
-    grid->addWidget(heading(QStringLiteral("SUMARYCZNIE")), 1, 4);
+    grid->addWidget(Heading(QStringLiteral("PŁACI"), this), 0, 2);
+    grid->addWidget(Heading(QStringLiteral("PŁACI"), this), 0, 3);
+    grid->addWidget(Heading(QStringLiteral("UBEZPIECZENIE"), this), 1, 0);
+    grid->addWidget(Heading(QStringLiteral("PROCENT"), this), 1, 1);
+    grid->addWidget(Heading(QStringLiteral("PRACOWNIK"), this), 1, 2);
+    grid->addWidget(Heading(QStringLiteral("FIRMA"), this), 1, 3);
+    grid->addWidget(Heading(QStringLiteral("SUMARYCZNIE"), this), 1, 4);
 
     for (int i = 0; i < 24; ++i) {
         const QByteArray name = "Edit" + QByteArray::number(i + 1);
