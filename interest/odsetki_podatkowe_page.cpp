@@ -175,6 +175,7 @@ void OdsetkiPodatkowePage::WyliczOdsetki_Pod_UstClick() {
             return ctx_.Say(refusal);
         const double amount = ParseAmount(S(EditKwota1->text()));
         result_ = CalculateTaxInterest(kind, start, end, amount).Result;
+        resultKind_ = kind;
     } catch (const ConversionError& error) {
         return ctx_.Say(error.what());
     }
@@ -185,7 +186,9 @@ void OdsetkiPodatkowePage::WyliczOdsetki_Pod_UstClick() {
 }
 
 void OdsetkiPodatkowePage::Drukuj1Click() {
-    if (result_.Empty()) return ctx_.Say(std::string(kNothingToPrintMessage));
+    // Segments belong to the table they were computed from; with the other kind chosen now the
+    // statement would pair them with the wrong periods and rates.
+    if (result_.Empty() || ChosenKind() != resultKind_) return ctx_.Say(std::string(kNothingToPrintMessage));
     const InterestStatementFields fields{ChosenKind(), S(DateTimePocz1->text()), S(DateTimeKon1->text()),
                                          S(EditKwota1->text())};
     RunPrintJob(window(), ctx_, kInterestReportName, [&](PrintCanvas& canvas) {

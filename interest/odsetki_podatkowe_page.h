@@ -51,6 +51,7 @@ class OdsetkiPodatkowePage : public Page {
     void FillGrid(const std::vector<InterestGridRow>& rows);
 
     TaxInterestResult result_;
+    InterestKind resultKind_ = InterestKind::Tax;
 };
 
 }  // namespace tolvex
