@@ -15,28 +15,18 @@ struct LockCase {
 };
 
 TEST(ContributionRates, LockWritesTheDisabilitySumAndTheRateLabels) {
+    // clang-format off
     const LockCase cases[] = {
-        {"defaults",
-         {},
-         {{"EditRentowe_proc", "8"},
-          {"Label1Wypadkowe_proc", "1,67"},
-          {"Label1Emerytalne_proc", "19,52"},
-          {"Label1Rentowe_proc", "8"},
-          {"Label1Chorobowe_proc", "2,45"},
-          {"Label1Fundusz_proc", "2,45"},
-          {"Label1Zdrowotne_prc", "9"},
-          {"Label1FGSP_proc", "0,10"}}},
-        {"employee part 2, health 7,75",
-         {{"EditRentowePracownik_Proc", "2"}, {"EditZdrowotne_proc", "7,75"}},
-         {{"EditRentowe_proc", "8,5"},
-          {"Label1Wypadkowe_proc", "1,67"},
-          {"Label1Emerytalne_proc", "19,52"},
-          {"Label1Rentowe_proc", "8,5"},
-          {"Label1Chorobowe_proc", "2,45"},
-          {"Label1Fundusz_proc", "2,45"},
-          {"Label1Zdrowotne_prc", "7,75"},
-          {"Label1FGSP_proc", "0,10"}}},
+        {"defaults", {},
+         {{"EditRentowe_proc", "8"}, {"Label1Wypadkowe_proc", "1,67"}, {"Label1Emerytalne_proc", "19,52"},
+          {"Label1Rentowe_proc", "8"}, {"Label1Chorobowe_proc", "2,45"}, {"Label1Fundusz_proc", "2,45"},
+          {"Label1Zdrowotne_prc", "9"}, {"Label1FGSP_proc", "0,10"}}},
+        {"employee part 2, health 7,75", {{"EditRentowePracownik_Proc", "2"}, {"EditZdrowotne_proc", "7,75"}},
+         {{"EditRentowe_proc", "8,5"}, {"Label1Wypadkowe_proc", "1,67"}, {"Label1Emerytalne_proc", "19,52"},
+          {"Label1Rentowe_proc", "8,5"}, {"Label1Chorobowe_proc", "2,45"}, {"Label1Fundusz_proc", "2,45"},
+          {"Label1Zdrowotne_prc", "7,75"}, {"Label1FGSP_proc", "0,10"}}},
     };
+    // clang-format on
     for (const LockCase& c : cases) {
         SCOPED_TRACE(c.label);
         MapFieldSource source = testing::PayrollStartFields();
