@@ -4,6 +4,7 @@
 #include "app/startup.h"
 #include "payroll/place_page.h"
 #include "support/ui_fixture.h"
+#include "widgets/common/radio_group.h"
 
 namespace tolvex::testing {
 namespace {
@@ -31,14 +32,18 @@ TEST_F(InformacjaTest, LinksOpenThroughTheShellAndRestoreTheirCaptions) {
     EXPECT_EQ(window->InformacjaForm->LabelInternet->text(), "https://www.tolvex.example");
 }
 
-TEST_F(InformacjaTest, ClosingWithTheCloseBoxSkipsThePanelReset) {
+TEST_F(InformacjaTest, OnlyOkResetsThePanel) {
     window = std::make_unique<TKalkulator_Finansowy>(sink);
     window->TabSheet1->CheckBoxDodatkiPotracenia->setChecked(true);
     window->TabSheet1->CheckBoxDodatkiPotraceniaClick();
     window->InformacjaForm->reject();
     EXPECT_TRUE(Find<QGroupBox>("GroupBox1Dodatki")->isEnabled());
+    Find<RadioGroup>("RadioGroupJakaPremia")->Button(1)->click();
     window->InformacjaForm->BitBtn1Click();
+    EXPECT_FALSE(Find<QCheckBox>("CheckBoxDodatkiPotracenia")->isChecked());
     EXPECT_FALSE(Find<QGroupBox>("GroupBox1Dodatki")->isEnabled());
+    EXPECT_EQ(Find<RadioGroup>("RadioGroupJakaPremia")->ItemIndex(), 0);
+    EXPECT_EQ(Str("LabelPremia"), "Premia(%)");
     EXPECT_EQ(window->InformacjaForm->windowTitle(), "Informacja");
 }
 

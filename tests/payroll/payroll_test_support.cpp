@@ -1,22 +1,17 @@
 #include "payroll_test_support.h"
 
+#include <gtest/gtest.h>
+
 #include "payroll/contribution_rates.h"
 
 namespace tolvex::testing {
 
 MapFieldSource PayrollStartFields() {
     MapFieldSource s;
-    s.texts = {{"EditKosztyUzyskPrzychodu", "250"},
-               {"EditUlgaPodatkowa", "300"},
-               {"EditSkalaPodatkowa", "12"},
-               {"EditRentowePracownik_Proc", "1,5"},
-               {"EditRentowePracodawca_Proc", "6,5"},
-               {"EditZdrowotne_proc_1", "9,00"},
-               {"ComboBoxEtat", "8/8"},
-               {"EditPlacaBrutto", "0,00"},
-               {"Edit_Netto", "0,00"},
-               {"EditKrotnoscnagrody", "1"},
-               {"Dodaj_odejmij_Zdrowotne", "Bez zdrowotnego"}};
+    s.texts = {{"EditKosztyUzyskPrzychodu", "250"}, {"EditUlgaPodatkowa", "300"}, {"EditSkalaPodatkowa", "12"},
+               {"EditRentowePracownik_Proc", "1,5"}, {"EditRentowePracodawca_Proc", "6,5"},
+               {"EditZdrowotne_proc_1", "9,00"}, {"ComboBoxEtat", "8/8"}, {"EditPlacaBrutto", "0,00"},
+               {"Edit_Netto", "0,00"}, {"EditKrotnoscnagrody", "1"}, {"Dodaj_odejmij_Zdrowotne", "Bez zdrowotnego"}};
     for (const char* name : {"EditPodstawaOpodat_Zdrowotne", "EditPodstawa_do_Podatku", "Edit_Zdrowotne",
                              "Edit_Podatek", "EditZdrowotne_Pracownika"})
         s.texts[name] = "0,00";
@@ -52,6 +47,18 @@ bool WasWritten(const TextFields& fields, std::string_view name) {
     for (const Effect& e : fields.Effects())
         if (e.kind == Effect::Kind::Text && e.name == name) return true;
     return false;
+}
+
+void RunPageCases(const std::vector<PageCase>& cases, const std::function<void(TextFields&)>& calculate) {
+    for (const PageCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        MapFieldSource source = PayrollStartFields();
+        Set(source, c.inputs, c.choices);
+        TextFields fields(source);
+        calculate(fields);
+        for (const auto& [name, text] : c.expected) EXPECT_EQ(fields.Text(name), text) << name;
+        for (const std::string& name : c.untouched) EXPECT_FALSE(WasWritten(fields, name)) << name;
+    }
 }
 
 }  // namespace tolvex::testing

@@ -2,6 +2,7 @@
 // writes into it as the page would.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,5 +21,15 @@ void Set(MapFieldSource& source, const Texts& texts, const Choices& choices = {}
 // Copies the texts the calculation wrote into the source, as the page shows them.
 void Replay(MapFieldSource& source, const TextFields& fields);
 bool WasWritten(const TextFields& fields, std::string_view name);
+
+struct PageCase {
+    const char* label;
+    Texts inputs;
+    Choices choices;
+    Texts expected;                      // final texts of these fields
+    std::vector<std::string> untouched;  // fields the calculation must not write
+};
+// Runs `calculate` on the start fields with each case's inputs and checks its texts.
+void RunPageCases(const std::vector<PageCase>& cases, const std::function<void(TextFields&)>& calculate);
 
 }  // namespace tolvex::testing

@@ -16,11 +16,11 @@ protected:
         Edit("EditPlacaBrutto")->clear();
         Edit("EditPlacaBrutto")->setText(text);
     }
-    void ChooseYear(int year) {
+    void ChooseYear(const QString& typed) {
         auto* spin = Find<QSpinBox>("SpinEditJakiRok");
         spin->setFocus();
         spin->selectAll();
-        QTest::keyClicks(spin, QString::number(year));
+        QTest::keyClicks(spin, typed);
     }
     void ChooseCostType(int index) { Find<QComboBox>("ComboBoxJakieKoszty")->setCurrentIndex(index); }
     std::vector<std::string> TaxYearTexts() {
@@ -37,11 +37,8 @@ TEST_F(PlacePageTest, StartUpWritesTheTaxYearOfToday) {
         Texts expected;  // costs, relief, rate, minimum wage, hourly rate
     } cases[] = {
         {QDate(2025, 3, 15), {"250", "300", "12", "4 666 zł", "27,77 zł"}},
-        {QDate(2031, 1, 1), {"250", "300", "12", "4 666 zł", "27,77 zł"}},
         {QDate(2024, 12, 31), {"250", "300", "12", "4 300 zł", "26,00 zł"}},
         {QDate(2021, 6, 1), {"250", "43,76", "17", "4666 zł", "27,77 zł"}},
-        {QDate(2016, 6, 1), {"111,25", "46,33", "18", "1 850 zł", "27,77 zł"}},
-        {QDate(2010, 6, 1), {"111,25", "46,33", "18", "1 317 zł", "27,77 zł"}},
         {QDate(2000, 6, 1), {"", "", "", "4666 zł", "27,77 zł"}},
     };
     for (const auto& c : cases) {
@@ -56,32 +53,22 @@ TEST_F(PlacePageTest, StartUpWritesTheTaxYearOfToday) {
     }
 }
 
-TEST_F(PlacePageTest, ChoosingYearAndCostTypeFillsTheRow) {
-    Start();
-    ChooseCostType(1);
-    ChooseYear(2009);
-    EXPECT_EQ(TaxYearTexts(), (Texts{"139,06", "46,33", "18", "1 276 zł", "??,? zł"}));
-    ChooseCostType(0);
-    ChooseYear(2030);
-    EXPECT_EQ(TaxYearTexts(), (Texts{"250", "300", "12", "4 666 zł", "27,77 zł"}));
-    ChooseYear(2024);
-    EXPECT_EQ(Str("EditPlacaMinimalna"), "4 300 zł");
-    ChooseCostType(1);
-    EXPECT_EQ(TaxYearTexts(), (Texts{"300", "300", "12", "3 600 zł", "23,50 zł"}));
-}
-
-TEST_F(PlacePageTest, YearFieldTypingAndClamping) {
+TEST_F(PlacePageTest, YearAndCostTypeFillTheRowAndTheYearIsClamped) {
     Start();
     Edit("EditUlgaPodatkowa")->setText("77");
     auto* spin = Find<QSpinBox>("SpinEditJakiRok");
-    spin->setFocus();
-    spin->selectAll();
-    QTest::keyClicks(spin, "19");  // below 1999 while typing: nothing written
+    ChooseYear("19");  // below 1999 while typing: nothing written
     EXPECT_EQ(Str("EditUlgaPodatkowa"), "77");
     QTest::keyClicks(spin, "99");
     EXPECT_EQ(Str("EditUlgaPodatkowa"), "32,90");
-    spin->selectAll();
-    QTest::keyClicks(spin, "2150");
+    ChooseCostType(1);
+    ChooseYear("2009");
+    EXPECT_EQ(TaxYearTexts(), (Texts{"139,06", "46,33", "18", "1 276 zł", "??,? zł"}));
+    ChooseCostType(0);
+    ChooseYear("2024");
+    ChooseCostType(1);
+    EXPECT_EQ(TaxYearTexts(), (Texts{"300", "300", "12", "3 600 zł", "23,50 zł"}));
+    ChooseYear("2150");
     spin->clearFocus();
     EXPECT_EQ(spin->value(), 2099);
     spin->stepBy(1);
@@ -97,33 +84,15 @@ TEST_F(PlacePageTest, StartUpValuesAreNotValidatedBeforeTheWindowIsShown) {
     EXPECT_TRUE(sink.messages.empty());
 }
 
-TEST_F(PlacePageTest, SalaryOf5000FillsPayrollAndContributionPages) {
+TEST_F(PlacePageTest, SalaryFillsPayrollAndContributionPages) {
     Start();
     SetGross("5000");
     Press("Wylicz");
     const std::pair<const char*, const char*> expected[] = {
-        {"Edit_Netto", "3738,19"},
-        {"EditPodstawaOpodat_Zdrowotne", "4 314,50 zł"},
-        {"Edit_Zdrowotne", "388,31"},
-        {"EditPodstawa_do_Podatku", "4 065,00 zł"},
-        {"Edit_Podatek", "188"},
-        {"EditBruttoCalyEtat", "5000"},
-        {"Edit1", "0,00 zł"},
-        {"Edit8", "83,5 zł"},
-        {"Edit2", "488 zł"},
-        {"Edit6", "388,31 zł"},
-        {"Edit13", "0,00 zł"},
-        {"Edit22", "1073,81 zł"},
-        {"Edit23", "1019 zł"},
-        {"Edit24", "2092,81 zł"},
-        {"EditKosztPracownika", "6 019,00 zł"},
-        {"EditNettoZaGodzine", "22,25"},
-    };
+        {"Edit_Netto", "3738,19"}, {"EditPodstawa_do_Podatku", "4 065,00 zł"}, {"Edit2", "488 zł"},
+        {"Edit22", "1073,81 zł"}, {"EditKosztPracownika", "6 019,00 zł"}, {"EditNettoZaGodzine", "22,25"}};
     for (const auto& [name, text] : expected) EXPECT_EQ(Str(name), text) << name;
-}
-
-TEST_F(PlacePageTest, UntickedEmployeePensionShowsZeroButKeepsTheNet) {
-    Start();
+    // An unticked employee box shows zero but keeps the net.
     Press("Edytuj");
     Find<QCheckBox>("CheckBox2")->click();
     SetGross("5000");
@@ -159,26 +128,16 @@ TEST_F(PlacePageTest, AllowancesPanelSwitchAndBonusUnit) {
     EXPECT_TRUE(dodatki->isEnabled());
     EXPECT_TRUE(Find<QGroupBox>("GroupBoxPotracenia")->isEnabled());
 
-    // 10 % of 3000 is a bonus of 300: the same salary as a gross of 3300 without the panel.
     Edit("EditPremia")->setText("10");
-    SetGross("3000");
-    Press("Wylicz");
-    const std::string withBonus = Str("EditKosztPracownika");
     Find<RadioGroup>("RadioGroupJakaPremia")->Button(1)->click();
     EXPECT_EQ(Str("LabelPremia"), "Premia(zł)");
     EXPECT_EQ(Str("EditPremia"), "10");
-    SetGross("3000");
+    SetGross("4990");  // with a bonus of 10 zł, the salary of 5000
     Press("Wylicz");
-    const std::string withTen = Str("EditKosztPracownika");
+    EXPECT_EQ(Str("Edit_Netto"), "3738,19");
     Press("CheckBoxDodatkiPotracenia");
     EXPECT_FALSE(dodatki->isEnabled());
     EXPECT_EQ(Str("EditPremia"), "10");
-    SetGross("3300");
-    Press("Wylicz");
-    EXPECT_EQ(Str("EditKosztPracownika"), withBonus);
-    SetGross("3010");
-    Press("Wylicz");
-    EXPECT_EQ(Str("EditKosztPracownika"), withTen);
 }
 
 TEST_F(PlacePageTest, PanelFieldsClearOnClickAndRefillOnExit) {
@@ -198,55 +157,34 @@ TEST_F(PlacePageTest, PensionHealthToggleAndAward) {
     Start();
     SetGross("5000");
     Press("WyliczEmeryture");
-    EXPECT_EQ(Str("Edit_Zdrowotne"), "450");
-    EXPECT_EQ(Str("Edit_Podatek"), "300,00 zł");
     EXPECT_EQ(Str("Edit_Netto"), "4250");
-    EXPECT_EQ(Str("Edit6"), "450 zł");
-    EXPECT_EQ(Str("Edit22"), "450 zł");
-
     const Texts before{Str("Edit22"), Str("Edit20"), Str("Edit24")};
     Press("Dodaj_odejmij_Zdrowotne");
     EXPECT_EQ(Str("Dodaj_odejmij_Zdrowotne"), "Ze zdrowotnym");
     EXPECT_TRUE(Find("Edit6")->isHidden());
-    EXPECT_EQ(Str("Edit22"), "0 zł");
     Press("Dodaj_odejmij_Zdrowotne");
     EXPECT_FALSE(Find("Edit6")->isHidden());
     EXPECT_EQ((Texts{Str("Edit22"), Str("Edit20"), Str("Edit24")}), before);
 
     SetGross("1000");
     Press("WyliczJubil");
-    EXPECT_EQ(Str("EditPodstawa_do_Podatku"), "1 000,00 zł");
     EXPECT_EQ(Str("Edit_Netto"), "880");
-    EXPECT_EQ(Str("Edit_Podatek"), "120");
     auto* spin = Find<SpinButton>("SpinButtonKrotnosc");
     spin->Up()->click();
     spin->Up()->click();
     EXPECT_EQ(Str("EditKrotnoscnagrody"), "2");
     EXPECT_EQ(Str("Edit_Netto"), "1760");
-
     // Backward: the typed net stays shown next to the gross it gives.
     Edit("EditPlacaBrutto")->setText("0,00");
     Edit("Edit_Netto")->setText("880");
     Press("WyliczJubil");
     EXPECT_EQ(Str("EditPlacaBrutto"), "1000");
-    EXPECT_EQ(Str("Edit_Podatek"), "120");
     EXPECT_EQ(Str("Edit_Netto"), "880");
 
     SetGross("5000");
     Press("Wylicz");
     spin->Down()->click();
     EXPECT_EQ(Messages(), Texts{"To nie jest nagroda"});
-}
-
-TEST_F(PlacePageTest, InformationWindowOkResetsThePanel) {
-    Start();
-    Press("CheckBoxDodatkiPotracenia");
-    Find<RadioGroup>("RadioGroupJakaPremia")->Button(1)->click();
-    window->TabSheet1->ResetAllowancesPanel();
-    EXPECT_FALSE(Find<QCheckBox>("CheckBoxDodatkiPotracenia")->isChecked());
-    EXPECT_FALSE(Find<QGroupBox>("GroupBox1Dodatki")->isEnabled());
-    EXPECT_EQ(Find<RadioGroup>("RadioGroupJakaPremia")->ItemIndex(), 0);
-    EXPECT_EQ(Str("LabelPremia"), "Premia(%)");
 }
 
 }  // namespace

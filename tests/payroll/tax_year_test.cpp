@@ -16,153 +16,48 @@ struct YearCase {
     Action action;
     int year;
     int costType;
-    Texts expected;  // every write, in order
+    // relief, rate, minimum wage, hourly rate, costs; nullptr: not written
+    const char* expected[5];
 };
 
-std::string Label(Action a) {
-    return a == Action::Year ? "year" : a == Action::CostType ? "cost type" : "start-up";
-}
-
 TEST(TaxYear, WritesTheTextsOfTheYearInOrder) {
+    constexpr auto Y = Action::Year, C = Action::CostType, S = Action::StartUp;
+    // clang-format off
     const YearCase cases[] = {
-        {"2009 with increased costs",
-         Action::Year,
-         2009,
-         1,
-         {{"EditUlgaPodatkowa", "46,33"},
-          {"EditSkalaPodatkowa", "18"},
-          {"EditPlacaMinimalna", "1 276 zł"},
-          {"EditMinimalnaStawka_godz", "??,? zł"},
-          {"EditKosztyUzyskPrzychodu", "139,06"}}},
-        {"2030 takes the 2025 row",
-         Action::Year,
-         2030,
-         0,
-         {{"EditUlgaPodatkowa", "300"},
-          {"EditSkalaPodatkowa", "12"},
-          {"EditPlacaMinimalna", "4 666 zł"},
-          {"EditMinimalnaStawka_godz", "27,77 zł"},
-          {"EditKosztyUzyskPrzychodu", "250"}}},
-        {"typed cost type keeps the costs",
-         Action::Year,
-         2024,
-         -1,
-         {{"EditUlgaPodatkowa", "300"},
-          {"EditSkalaPodatkowa", "12"},
-          {"EditPlacaMinimalna", "4 300 zł"},
-          {"EditMinimalnaStawka_godz", "26,00 zł"}}},
-        {"below 1999 writes nothing", Action::Year, 1998, 0, {}},
-        {"2024 switched to increased",
-         Action::CostType,
-         2024,
-         1,
-         {{"EditUlgaPodatkowa", "300"},
-          {"EditSkalaPodatkowa", "12"},
-          {"EditPlacaMinimalna", "3 600 zł"},
-          {"EditMinimalnaStawka_godz", "23,50 zł"},
-          {"EditKosztyUzyskPrzychodu", "300"}}},
-        {"2040 cost type uses the last rows",
-         Action::CostType,
-         2040,
-         0,
-         {{"EditUlgaPodatkowa", "300"},
-          {"EditSkalaPodatkowa", "12"},
-          {"EditPlacaMinimalna", "3 600 zł"},
-          {"EditMinimalnaStawka_godz", "23,50 zł"},
-          {"EditKosztyUzyskPrzychodu", "250"}}},
-        {"2001 cost type writes costs only",
-         Action::CostType,
-         2001,
-         1,
-         {{"EditKosztyUzyskPrzychodu", "115,70"}}},
-        {"2002 typed cost type gives basic",
-         Action::CostType,
-         2002,
-         -1,
-         {{"EditKosztyUzyskPrzychodu", "96,26"}}},
-        {"2010 typed cost type",
-         Action::CostType,
-         2010,
-         -1,
-         {{"EditUlgaPodatkowa", "46,33"}, {"EditSkalaPodatkowa", "18"}}},
-        {"2016 cost type",
-         Action::CostType,
-         2016,
-         0,
-         {{"EditUlgaPodatkowa", "46,33"},
-          {"EditSkalaPodatkowa", "18"},
-          {"EditPlacaMinimalna", "1 850 zł"},
-          {"EditMinimalnaStawka_godz", "??? zł"},
-          {"EditKosztyUzyskPrzychodu", "111,25"}}},
-        {"2021 cost type",
-         Action::CostType,
-         2021,
-         1,
-         {{"EditUlgaPodatkowa", "43,76"},
-          {"EditSkalaPodatkowa", "17"},
-          {"EditPlacaMinimalna", "2 800 zł"},
-          {"EditMinimalnaStawka_godz", "18,30 zł"},
-          {"EditKosztyUzyskPrzychodu", "300"}}},
-        {"2019 cost type as the table",
-         Action::CostType,
-         2019,
-         0,
-         {{"EditUlgaPodatkowa", "46,33"},
-          {"EditSkalaPodatkowa", "18"},
-          {"EditPlacaMinimalna", "2 250 zł"},
-          {"EditMinimalnaStawka_godz", "14,70 zł"},
-          {"EditKosztyUzyskPrzychodu", "111,25"}}},
-        {"start-up 2000", Action::StartUp, 2000, 0, {}},
-        {"start-up 2001 keeps the hourly rate",
-         Action::StartUp,
-         2001,
-         0,
-         {{"EditUlgaPodatkowa", "41,11"},
-          {"EditSkalaPodatkowa", "19"},
-          {"EditPlacaMinimalna", "760 zł"},
-          {"EditKosztyUzyskPrzychodu", "92,56"}}},
-        {"start-up 2016",
-         Action::StartUp,
-         2016,
-         0,
-         {{"EditUlgaPodatkowa", "46,33"},
-          {"EditSkalaPodatkowa", "18"},
-          {"EditPlacaMinimalna", "1 850 zł"},
-          {"EditKosztyUzyskPrzychodu", "111,25"}}},
-        {"start-up 2018",
-         Action::StartUp,
-         2018,
-         0,
-         {{"EditUlgaPodatkowa", "46,33"},
-          {"EditSkalaPodatkowa", "18"},
-          {"EditPlacaMinimalna", "2 100 zł"},
-          {"EditMinimalnaStawka_godz", "13,70 zł"},
-          {"EditKosztyUzyskPrzychodu", "111,25"}}},
-        {"start-up 2021",
-         Action::StartUp,
-         2021,
-         0,
-         {{"EditUlgaPodatkowa", "43,76"}, {"EditSkalaPodatkowa", "17"}, {"EditKosztyUzyskPrzychodu", "250"}}},
-        {"start-up 2031",
-         Action::StartUp,
-         2031,
-         0,
-         {{"EditUlgaPodatkowa", "300"},
-          {"EditSkalaPodatkowa", "12"},
-          {"EditPlacaMinimalna", "4 666 zł"},
-          {"EditMinimalnaStawka_godz", "27,77 zł"},
-          {"EditKosztyUzyskPrzychodu", "250"}}},
+        {"2009 with increased costs", Y, 2009, 1, {"46,33", "18", "1 276 zł", "??,? zł", "139,06"}},
+        {"2030 takes the 2025 row", Y, 2030, 0, {"300", "12", "4 666 zł", "27,77 zł", "250"}},
+        {"typed cost type keeps the costs", Y, 2024, -1, {"300", "12", "4 300 zł", "26,00 zł", nullptr}},
+        {"below 1999 writes nothing", Y, 1998, 0, {}},
+        {"2024 switched to increased", C, 2024, 1, {"300", "12", "3 600 zł", "23,50 zł", "300"}},
+        {"2040 cost type uses the last rows", C, 2040, 0, {"300", "12", "3 600 zł", "23,50 zł", "250"}},
+        {"2001 cost type writes costs only", C, 2001, 1, {nullptr, nullptr, nullptr, nullptr, "115,70"}},
+        {"2002 typed cost type gives basic", C, 2002, -1, {nullptr, nullptr, nullptr, nullptr, "96,26"}},
+        {"2010 typed cost type", C, 2010, -1, {"46,33", "18", nullptr, nullptr, nullptr}},
+        {"2016 cost type", C, 2016, 0, {"46,33", "18", "1 850 zł", "??? zł", "111,25"}},
+        {"2021 cost type", C, 2021, 1, {"43,76", "17", "2 800 zł", "18,30 zł", "300"}},
+        {"2019 cost type as the table", C, 2019, 0, {"46,33", "18", "2 250 zł", "14,70 zł", "111,25"}},
+        {"start-up 2000", S, 2000, 0, {}},
+        {"start-up 2001 keeps the hourly rate", S, 2001, 0, {"41,11", "19", "760 zł", nullptr, "92,56"}},
+        {"start-up 2016", S, 2016, 0, {"46,33", "18", "1 850 zł", nullptr, "111,25"}},
+        {"start-up 2018", S, 2018, 0, {"46,33", "18", "2 100 zł", "13,70 zł", "111,25"}},
+        {"start-up 2021", S, 2021, 0, {"43,76", "17", nullptr, nullptr, "250"}},
+        {"start-up 2031", S, 2031, 0, {"300", "12", "4 666 zł", "27,77 zł", "250"}},
     };
+    // clang-format on
+    const char* names[5] = {"EditUlgaPodatkowa", "EditSkalaPodatkowa", "EditPlacaMinimalna",
+                            "EditMinimalnaStawka_godz", "EditKosztyUzyskPrzychodu"};
     for (const YearCase& c : cases) {
-        SCOPED_TRACE(std::string(c.label) + " (" + Label(c.action) + ")");
+        SCOPED_TRACE(c.label);
         MapFieldSource source;
         TextFields fields(source);
         if (c.action == Action::Year) WriteYearChange(fields, c.year, c.costType);
         if (c.action == Action::CostType) WriteCostTypeChange(fields, c.year, c.costType);
         if (c.action == Action::StartUp) WriteStartUpTaxYear(fields, c.year);
-        Texts written;
+        Texts written, expected;
         for (const Effect& e : fields.Effects()) written.emplace_back(e.name, e.text);
-        EXPECT_EQ(written, c.expected);
+        for (int i = 0; i < 5; ++i)
+            if (c.expected[i]) expected.emplace_back(names[i], c.expected[i]);
+        EXPECT_EQ(written, expected);
     }
 }
 

@@ -13,14 +13,10 @@ public:
     using MessageSink::Show;
     void Show(const Message& message) override { messages.push_back(message); }
 
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> out;
-        for (const auto& m : messages) out.push_back(m.text);
-        return out;
-    }
     // Returns the recorded texts and forgets them.
     std::vector<std::string> Take() {
-        auto out = Texts();
+        std::vector<std::string> out;
+        for (const auto& m : messages) out.push_back(m.text);
         messages.clear();
         return out;
     }

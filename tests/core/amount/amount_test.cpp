@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <string>
 
+#include "support/conversion_error_text.h"
+
 namespace tolvex {
 namespace {
 
@@ -36,12 +38,8 @@ TEST(ParseAmount, AcceptsOnlyTheProgramsGrammar) {
 }
 
 TEST(ParseAmount, FailureCarriesTheProgramsMessage) {
-    try {
-        ParseAmount("12.5");
-        FAIL() << "no error";
-    } catch (const ConversionError& e) {
-        EXPECT_STREQ(e.what(), "'12.5' is not a valid floating point value");
-    }
+    EXPECT_EQ(testing::ConversionErrorText([] { ParseAmount("12.5"); }),
+              "'12.5' is not a valid floating point value");
 }
 
 TEST(FormatGeneral, ShortestTextUpTo15Digits) {
@@ -70,10 +68,8 @@ TEST(FormatMoney, TwoDecimalsGroupedWithSignificantDigitLimit) {
 }
 
 TEST(FormatWholeGrouped, NoDecimals) {
-    EXPECT_EQ(FormatWholeGrouped(1234567.6), "1 234 568");
-    EXPECT_EQ(FormatWholeGrouped(999), "999");
-    EXPECT_EQ(FormatWholeGrouped(0.4), "0");
-    EXPECT_EQ(FormatWholeGrouped(-1500), "-1 500");
+    for (const auto& [v, text] : {std::pair{1234567.6, "1 234 568"}, {999.0, "999"}, {0.4, "0"}, {-1500.0, "-1 500"}})
+        EXPECT_EQ(FormatWholeGrouped(v), text) << v;
 }
 
 TEST(ZlSuffix, AppendAndStripCountCharactersNotBytes) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/amount/amount.h"
+#include "support/conversion_error_text.h"
 
 namespace tolvex {
 namespace {
@@ -14,12 +15,7 @@ TEST(DateText, ParsesAndWritesYearMonthDay) {
         SCOPED_TRACE(bad);
         EXPECT_FALSE(TryParseDate(bad));
     }
-    try {
-        ParseDate("abc");
-        FAIL();
-    } catch (const ConversionError& e) {
-        EXPECT_STREQ(e.what(), "'abc' is not a valid date");
-    }
+    EXPECT_EQ(testing::ConversionErrorText([] { ParseDate("abc"); }), "'abc' is not a valid date");
 }
 
 TEST(DateText, DayArithmetic) {
