@@ -51,13 +51,12 @@ TEST(ScheduleGrid, WhereTheFirstInstalmentFalls) {
         int columns, column, month;  // the grid's width, where instalment 1 is
         LoanFields in;
     } cases[] = {
+        // clang-format off
         // December loans leave their year empty.
         {3, 2, 1, {.dataKredytu = "2024-12-10", .dataPierwszejRaty = "2025-01-01"}},
         {4, 2, 1, {.okres = "2", .jednostka = 0, .typ = 1, .dataKredytu = "2024-12-10"}},
         // The rule by the count alone gives 3 columns and leaves 2026 out.
-        {4,
-         2,
-         1,
+        {4, 2, 1,
          {.okres = "1,5", .jednostka = 0, .dataKredytu = "2024-12-10", .dataPierwszejRaty = "2025-01-01"}},
         // Equal instalments: the month of the first date, never before the loan month.
         {4, 1, 3, {.dataKredytu = "2024-03-05", .dataPierwszejRaty = "2024-03-25"}},
@@ -67,6 +66,7 @@ TEST(ScheduleGrid, WhereTheFirstInstalmentFalls) {
         {6, 4, 2, {.dataKredytu = "2024-03-05", .dataPierwszejRaty = "2027-02-01"}},
         // Decreasing instalments: the month after the loan month.
         {4, 1, 4, {.typ = 1, .dataKredytu = "2024-03-05", .dataPierwszejRaty = "2024-06-01"}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.in.dataKredytu + " / " + c.in.dataPierwszejRaty + " / " + c.in.okres);

@@ -1,74 +1,24 @@
-#include <gtest/gtest.h>
-
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTest>
-#include <cmath>
 #include <numbers>
 
-#include "support/recording_message_sink.h"
+#include "date_field_fixture.h"
 #include "widgets/common/spin_button.h"
 #include "widgets/datetime/form_calendar.h"
 #include "widgets/datetime/form_clock.h"
-#include "widgets/datetime/tdatetimedlg.h"
 
-namespace tolvex {
+namespace tolvex::testing {
 namespace {
 
 using B = TButtonOption;
+using PickerTest = DateFieldFixture;
 
 std::string Today() {
     return QDate::currentDate().toString("yyyy-MM-dd").toStdString();
 }
-
-class PickerTest : public ::testing::Test {
-  protected:
-    PickerTest() {
-        ctx.messages = &sink;
-        ctx.execModal = [this](QDialog& d) {
-            ++opened;
-            if (answer) return answer(d);
-            ADD_FAILURE() << "unexpected dialog " << d.objectName().toStdString();
-            return static_cast<int>(QDialog::Rejected);
-        };
-        field = std::make_unique<TDateTimeDlg>(ctx);
-        field->resize(200, 24);
-    }
-    ~PickerTest() override {
-        EXPECT_TRUE(sink.messages.empty()) << "unexpected message: " << sink.messages.front().text;
-    }
-    // Answers the calendar: `choose` runs on it, then one of its buttons is pressed.
-    void AnswerCalendar(std::function<void(TFormCalendar&)> choose, bool accept = true) {
-        answer = [choose, accept](QDialog& d) {
-            auto* dlg = qobject_cast<TFormCalendar*>(&d);
-            EXPECT_NE(dlg, nullptr);
-            if (!dlg) return 0;
-            if (choose) choose(*dlg);
-            (accept ? dlg->BtnSelect : dlg->BtnCancel)->click();
-            return dlg->result();
-        };
-    }
-    void AnswerClock(std::function<void(TFormClock&)> choose, bool accept = true) {
-        answer = [choose, accept](QDialog& d) {
-            auto* dlg = qobject_cast<TFormClock*>(&d);
-            EXPECT_NE(dlg, nullptr);
-            if (!dlg) return 0;
-            if (choose) choose(*dlg);
-            (accept ? dlg->BtnSelect : dlg->BtnCancel)->click();
-            return dlg->result();
-        };
-    }
-    std::string Text() const { return field->text().toStdString(); }
-
-    testing::RecordingMessageSink sink;
-    UiContext ctx;
-    std::function<int(QDialog&)> answer;
-    int opened = 0;
-    std::unique_ptr<TDateTimeDlg> field;
-};
 
 TEST_F(PickerTest, CalendarPicksADay) {
     struct Case {
@@ -81,7 +31,16 @@ TEST_F(PickerTest, CalendarPicksADay) {
     } cases[] = {
         {"no date shows today", B::btnCalendar, "", nullptr, true, Today()},
         {"cancel with no date writes nothing", B::btnCalendar, "", nullptr, false, ""},
-        {"cancel writes the start back in full", B::btnCalendar, "2024-5-7", nullptr, false, "2024-05-07"},
+        {"opens on the start day; cancel writes it back in full", B::btnCalendar, "2023-11-5",
+         [](TFormCalendar& c) {
+             EXPECT_EQ(c.windowTitle(), QString::fromUtf8("Wybierz Datę"));
+             EXPECT_EQ(c.SEYear->value(), 2023);
+             EXPECT_EQ(c.CBMonth->currentIndex(), 10);
+             EXPECT_EQ(c.CBMonth->currentText(), "Listopad");
+             EXPECT_EQ(c.Calendar1->selectedDate(), QDate(2023, 11, 5));
+             EXPECT_EQ(c.Calendar1->firstDayOfWeek(), Qt::Sunday);
+         },
+         false, "2023-11-05"},
         {"another day keeps the time of day", B::btnCalendar | B::btnClock, "2024-05-07 13:45:10",
          [](TFormCalendar& c) { c.Calendar1->setSelectedDate(QDate(2024, 5, 20)); }, true,
          "2024-05-20 13:45:10"},
@@ -112,36 +71,23 @@ TEST_F(PickerTest, CalendarPicksADay) {
         SCOPED_TRACE(c.label);
         field->SetButtons(c.buttons);
         field->setText(c.text);
-        AnswerCalendar(c.choose, c.accept);
+        Answer<TFormCalendar>(c.choose, c.accept);
         field->CalendarButton()->click();
         EXPECT_EQ(Text(), c.after);
     }
-}
-
-TEST_F(PickerTest, CalendarShowsTheStartDay) {
-    field->setText("2023-11-05");
-    AnswerCalendar([](TFormCalendar& c) {
-        EXPECT_EQ(c.windowTitle(), QString::fromUtf8("Wybierz Datę"));
-        EXPECT_EQ(c.SEYear->value(), 2023);
-        EXPECT_EQ(c.CBMonth->currentIndex(), 10);
-        EXPECT_EQ(c.CBMonth->currentText(), "Listopad");
-        EXPECT_EQ(c.Calendar1->selectedDate(), QDate(2023, 11, 5));
-        EXPECT_EQ(c.Calendar1->firstDayOfWeek(), Qt::Sunday);
-    });
-    field->CalendarButton()->click();
-    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(opened, static_cast<int>(std::size(cases)));
 }
 
 TEST_F(PickerTest, CalendarReportsTextItCannotRead) {
     field->setText("15.03.2025");
-    AnswerCalendar([](TFormCalendar& c) { EXPECT_EQ(c.Calendar1->selectedDate(), QDate::currentDate()); },
-                   false);
+    Answer<TFormCalendar>(
+        [](TFormCalendar& c) { EXPECT_EQ(c.Calendar1->selectedDate(), QDate::currentDate()); }, false);
     field->CalendarButton()->click();
     EXPECT_EQ(sink.Take(), std::vector<std::string>{"15.03.2025 is not a valid date"});
     EXPECT_EQ(Text(), "15.03.2025");
 
     field->setText("6000-01-01");  // beyond the year spinner
-    AnswerCalendar(nullptr, false);
+    Answer<TFormCalendar>(nullptr, false);
     field->CalendarButton()->click();
     EXPECT_EQ(sink.Take(), std::vector<std::string>{"Invalid Date"});
 }
@@ -194,22 +140,6 @@ TEST_F(PickerTest, ClockSpinnersTakeNoTyping) {
     EXPECT_EQ(clock.EditAmPm->text(), "am");
 }
 
-TEST_F(PickerTest, ClockAddsTodayToATimeAlone) {
-    const QDate today(2025, 3, 15);
-    TFormClock clock(ctx, nullptr, today);
-    clock.SetDateTime(ParseTimeSerial("08:00:00"));
-    EXPECT_EQ(FormatDateTimeSerial(clock.GetDateTime()), "2025-03-15 08:00:00");  // cancelled: the start
-    clock.SEHour->stepBy(1);
-    clock.BtnSelect->click();
-    EXPECT_EQ(FormatDateTimeSerial(clock.GetDateTime()), "2025-03-15 09:00:00");
-
-    TFormClock dated(ctx, nullptr, today);
-    dated.SetDateTime(ParseDateTimeSerial("2020-01-02 08:00:00"));
-    dated.SEHour->stepBy(2);
-    dated.BtnSelect->click();
-    EXPECT_EQ(FormatDateTimeSerial(dated.GetDateTime()), "2020-01-02 10:00:00");
-}
-
 TEST_F(PickerTest, ClockPickerWritesTheField) {
     struct Case {
         const char* label;
@@ -227,6 +157,7 @@ TEST_F(PickerTest, ClockPickerWritesTheField) {
          nullptr},
         {"time alone gets today", B::btnClock | B::btnCalendar, "10:00", false, Today() + " 10:00:00",
          nullptr},
+        {"time alone, accepted", B::btnClock | B::btnCalendar, "10:00", true, Today() + " 11:00:00", nullptr},
         {"unreadable", TButtonOptions(B::btnClock), "po południu", false, "po południu",
          "po południu is not a valid time"},
     };
@@ -234,7 +165,7 @@ TEST_F(PickerTest, ClockPickerWritesTheField) {
         SCOPED_TRACE(c.label);
         field->SetButtons(c.buttons);
         field->setText(QString::fromUtf8(c.text));
-        AnswerClock([](TFormClock& k) { k.SEHour->stepBy(1); }, c.accept);
+        Answer<TFormClock>([](TFormClock& k) { k.SEHour->stepBy(1); }, c.accept);
         field->ClockButton()->click();
         EXPECT_EQ(Text(), c.after);
         EXPECT_EQ(sink.Take(), c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
@@ -267,7 +198,7 @@ TEST(ClockFace, GeometryAndPoints) {
 }
 
 TEST(ClockFace, HandsFollowTheTime) {
-    testing::RecordingMessageSink sink;
+    RecordingMessageSink sink;
     UiContext ctx;
     ctx.messages = &sink;
     TFormClock clock(ctx);
@@ -287,4 +218,4 @@ TEST(ClockFace, HandsFollowTheTime) {
 }
 
 }  // namespace
-}  // namespace tolvex
+}  // namespace tolvex::testing

@@ -54,8 +54,6 @@ TEST_F(PrintButtonsTest, PayslipPrintsTheCalculatedSalary) {
     EXPECT_EQ(jobs, std::vector<std::string>{"place"});
     EXPECT_TRUE(Drew("WYNIKI OBLICZEŃ PŁACY"));
     EXPECT_TRUE(Drew("Wypłata: " + Str("Edit_Netto") + " zł"));
-    EXPECT_TRUE(Drew("   Wynagrodzenie brutto suma : 5000 zł"));
-    EXPECT_TRUE(Drew("Emerytalne:"));
     EXPECT_EQ(canvas.Count(Kind::EndDocument), 1);
     EXPECT_TRUE(Messages().empty());
 }
@@ -104,12 +102,6 @@ TEST_F(PrintButtonsTest, LoanPrintoutListsTheDecreasingSchedule) {
     EXPECT_TRUE(Drew("Okres kredytu : 3miesiące"));
     EXPECT_TRUE(Drew("333,34")) << "the last principal part";
     EXPECT_TRUE(Drew("0,00")) << "the last balance";
-
-    Put("KredytBankowy", "tysiąc");
-    Press("DrukujRaty");
-    EXPECT_EQ(Messages(), std::vector<std::string>{"'tysiąc' is not a valid floating point value"});
-    EXPECT_EQ(canvas.Count(Kind::EndDocument), 2);
-    EXPECT_TRUE(window->isEnabled());
 }
 
 }  // namespace

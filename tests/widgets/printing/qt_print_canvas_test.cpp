@@ -4,8 +4,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QFontInfo>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "core/report/report_printer.h"
 #include "support/recording_message_sink.h"
@@ -13,31 +13,34 @@
 namespace tolvex {
 namespace {
 
-class EnvironmentVariable {
-  public:
-    EnvironmentVariable(const char* name, const QByteArray& value)
-        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
+// Sets a variable for one test and puts the old state back.
+struct EnvironmentVariable {
+    EnvironmentVariable(const char* n, const QByteArray& value)
+        : name(n), old(qgetenv(n)), had(qEnvironmentVariableIsSet(n)) {
         qputenv(name, value);
     }
-    ~EnvironmentVariable() {
-        if (had_)
-            qputenv(name_, old_);
-        else
-            qunsetenv(name_);
-    }
-
-  private:
-    const char* name_;
-    QByteArray old_;
-    bool had_;
+    ~EnvironmentVariable() { had ? qputenv(name, old) : qunsetenv(name); }
+    const char* name;
+    QByteArray old;
+    bool had;
 };
 
-void PrintSmallReport(PrintCanvas& canvas) {
-    ReportPrinter r(canvas);
-    r.BeginReport();
-    r.PrintTitle("WYNIKI OBLICZEŃ PŁACY");
-    r.PrintRow({{"", 5}, {"Płaca brutto: ", 8}, {"3500 zł", 5}});
-    r.EndReport();
+// Prints a small report as the job `name`, runs `check` on the canvas before it closes, and
+// returns the file written; `carried` is the font handed from job to job.
+QString PrintSmallReport(const char* name, MessageSink& sink, PrintFont& carried,
+                         const std::function<void(QtPrintCanvas&)>& check = {}) {
+    QString path;
+    {
+        QtPrintCanvas canvas(name, carried, &sink);
+        ReportPrinter r(canvas);
+        r.BeginReport();
+        r.PrintTitle("WYNIKI OBLICZEŃ PŁACY");
+        r.PrintRow({{"", 5}, {"Płaca brutto: ", 8}, {"3500 zł", 5}});
+        r.EndReport();
+        if (check) check(canvas);
+        path = canvas.PdfPath();
+    }
+    return path;
 }
 
 TEST(QtPrintCanvas, ForcedPdfIsWrittenInTheReportTypefaceAndTheUserIsTold) {
@@ -46,16 +49,14 @@ TEST(QtPrintCanvas, ForcedPdfIsWrittenInTheReportTypefaceAndTheUserIsTold) {
     EnvironmentVariable forced(kPrintToPdfVariable, dir.path().toUtf8());
     testing::RecordingMessageSink sink;
     PrintFont carried{"Sans Serif", 9};
-    QString path;
-    {
-        QtPrintCanvas canvas("place", carried, &sink);
-        path = canvas.PdfPath();
-        EXPECT_TRUE(path.startsWith(dir.path()));
-        EXPECT_TRUE(QFileInfo(path).fileName().startsWith(QStringLiteral("tolvex-place-")));
+    const QString path = PrintSmallReport("place", sink, carried, [](QtPrintCanvas& canvas) {
         EXPECT_EQ(canvas.PixelsPerInchY(), 600);
         EXPECT_GT(canvas.PageHeight(), 6000);
-        PrintSmallReport(canvas);
-    }
+    });
+    EXPECT_EQ(carried, (PrintFont{"Times New Roman CE", 10, false, false}))
+        << "the next job starts with the font left";
+    EXPECT_TRUE(path.startsWith(dir.path()));
+    EXPECT_TRUE(QFileInfo(path).fileName().startsWith(QStringLiteral("tolvex-place-")));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray pdf = file.readAll();
@@ -64,8 +65,6 @@ TEST(QtPrintCanvas, ForcedPdfIsWrittenInTheReportTypefaceAndTheUserIsTold) {
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].kind, Message::Kind::Information);
     EXPECT_EQ(sink.messages[0].text, "Wydruk zapisano do pliku:\n" + path.toStdString());
-    EXPECT_EQ(carried, (PrintFont{"Times New Roman CE", 10, false, false}))
-        << "the next job starts with the font left";
 }
 
 TEST(QtPrintCanvas, WithoutAnyPrinterThePdfGoesToTheDocumentsFolder) {
@@ -74,21 +73,15 @@ TEST(QtPrintCanvas, WithoutAnyPrinterThePdfGoesToTheDocumentsFolder) {
     EnvironmentVariable homeVar("HOME", home.path().toUtf8());
     EnvironmentVariable xdg("XDG_CONFIG_HOME", home.path().toUtf8());
     bool noPrinter = false;
-    QString path = QtPrintCanvas::PdfPathFor("kredyt", &noPrinter);
+    const QString planned = QtPrintCanvas::PdfPathFor("kredyt", &noPrinter);
     if (!noPrinter) GTEST_SKIP() << "this system has a default printer";
-    EXPECT_TRUE(path.startsWith(home.path())) << path.toStdString();
-
+    EXPECT_TRUE(planned.startsWith(home.path())) << planned.toStdString();
     testing::RecordingMessageSink sink;
     PrintFont carried{"Sans Serif", 9};
-    {
-        QtPrintCanvas canvas("kredyt", carried, &sink);
-        PrintSmallReport(canvas);
-        path = canvas.PdfPath();
-    }
+    const QString path = PrintSmallReport("kredyt", sink, carried);
     EXPECT_TRUE(QFileInfo::exists(path));
-    ASSERT_EQ(sink.messages.size(), 1u);
-    EXPECT_EQ(sink.messages[0].text,
-              "Brak drukarki w systemie. Wydruk zapisano do pliku:\n" + path.toStdString());
+    EXPECT_EQ(sink.Take(), std::vector<std::string>{"Brak drukarki w systemie. Wydruk zapisano do pliku:\n" +
+                                                    path.toStdString()});
 }
 
 TEST(QtPrintCanvas, UnwritableFileAbortsTheJobWithAMessage) {
@@ -98,12 +91,10 @@ TEST(QtPrintCanvas, UnwritableFileAbortsTheJobWithAMessage) {
     EnvironmentVariable forced(kPrintToPdfVariable, blocked.toUtf8());
     testing::RecordingMessageSink sink;
     PrintFont carried{"Sans Serif", 9};
-    {
-        QtPrintCanvas canvas("place", carried, &sink);
-        PrintSmallReport(canvas);
+    PrintSmallReport("place", sink, carried, [&](QtPrintCanvas& canvas) {
         EXPECT_TRUE(canvas.Aborted());
         EXPECT_TRUE(sink.messages.empty()) << "told once the job is over";
-    }
+    });
     ASSERT_EQ(sink.messages.size(), 1u);
     EXPECT_EQ(sink.messages[0].kind, Message::Kind::Error);
     EXPECT_TRUE(sink.messages[0].text.starts_with("Nie można zapisać wydruku do pliku:\n"));
