@@ -58,10 +58,20 @@ TEST_F(PrintButtonsTest, PayslipPrintsTheCalculatedSalary) {
     EXPECT_TRUE(Messages().empty());
 }
 
-TEST_F(PrintButtonsTest, InterestStatementNeedsACalculationFirst) {
+TEST_F(PrintButtonsTest, InterestStatementNeedsACalculationOfTheChosenKind) {
+    Press("Drukuj1");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Najpierw wylicz odsetki"});
+    // Tax segments must not be printed against the statutory table's periods and rates.
+    Edit("DateTimePocz1")->setText("2022-07-01");
+    Type("EditKwota1", "10000");
+    Press("WyliczOdsetki_Pod_Ust");
+    Choose("RadioGroup2", 1);
     Press("Drukuj1");
     EXPECT_EQ(Messages(), std::vector<std::string>{"Najpierw wylicz odsetki"});
     EXPECT_TRUE(jobs.empty());
+    Choose("RadioGroup2", 0);
+    Press("Drukuj1");
+    EXPECT_EQ(jobs, std::vector<std::string>{"odsetki"});
 }
 
 TEST_F(PrintButtonsTest, InterestStatementPrintsWithTheWindowDisabled) {
