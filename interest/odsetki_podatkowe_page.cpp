@@ -174,15 +174,19 @@ void OdsetkiPodatkowePage::WyliczOdsetki_Pod_UstClick() {
         if (const std::string refusal = CheckInterestRange(kind, start, end); !refusal.empty())
             return ctx_.Say(refusal);
         const double amount = ParseAmount(S(EditKwota1->text()));
-        result_ = CalculateTaxInterest(kind, start, end, amount).Result;
+        const TaxInterestResult result = CalculateTaxInterest(kind, start, end, amount).Result;
+        // Every text is made before anything is shown, so a result out of range changes nothing.
+        const auto rows = TaxInterestGridRows(result, kind);
+        const QString texts[] = {Zl(result.SumBeforeRounding), Zl(result.InterestSum), Zl(result.TotalDue)};
+        result_ = result;
         resultKind_ = kind;
+        FillGrid(rows);
+        EditSumaOdsetekPom->setText(texts[0]);
+        EditSumaOdsetek->setText(texts[1]);
+        EditNaleznosc->setText(texts[2]);
     } catch (const ConversionError& error) {
-        return ctx_.Say(error.what());
+        ctx_.Say(error.what());
     }
-    FillGrid(TaxInterestGridRows(result_, kind));
-    EditSumaOdsetekPom->setText(Zl(result_.SumBeforeRounding));
-    EditSumaOdsetek->setText(Zl(result_.InterestSum));
-    EditNaleznosc->setText(Zl(result_.TotalDue));
 }
 
 void OdsetkiPodatkowePage::Drukuj1Click() {

@@ -1,5 +1,7 @@
 #include "loans/raty_kredyt_page.h"
 
+#include "core/amount/amount.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -203,7 +205,12 @@ void RatyKredytPage::PrzeliczRatyClick() {
     if (!outcome.FillsGrid()) return;
     lastLoan_ = std::move(outcome);
     const auto unit = static_cast<PeriodUnit>(RadioGroup4->ItemIndex() == 1 ? 1 : 0);
-    ShowScheduleGrid(FillScheduleGrid(lastLoan_.Schedule, lastLoan_.LoanDate, lastLoan_.FirstDueDate, unit));
+    try {
+        ShowScheduleGrid(FillScheduleGrid(lastLoan_.Schedule, lastLoan_.LoanDate, lastLoan_.FirstDueDate, unit));
+    } catch (const ConversionError& error) {
+        ClearScheduleGrid();
+        ctx_.Say(error.what());
+    }
 }
 
 void RatyKredytPage::DataKredytuChange() {

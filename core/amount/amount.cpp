@@ -115,6 +115,8 @@ double RoundScaled(double x, long double scale, long double step) {
 
 }  // namespace
 
+void RequireFinite(double value);
+
 bool TryParseAmount(std::string_view text, double& value) {
     size_t i = 0, n = text.size();
     while (i < n && text[i] == ' ') ++i;
@@ -174,9 +176,12 @@ bool IsAmount(std::string_view text) {
     return TryParseAmount(text, v);
 }
 
+void RequireFinite(double value) {
+    if (!std::isfinite(value)) throw ConversionError(std::string(kOutOfRangeMessage));
+}
+
 std::string FormatGeneral(double value) {
-    if (std::isnan(value)) return "NAN";
-    if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
+    RequireFinite(value);
     Decimal d = Decimal::From(value);
     d.RoundToDigits(15);
     if (d.digits.empty()) return "0";
@@ -186,8 +191,7 @@ std::string FormatGeneral(double value) {
 }
 
 std::string FormatMoney(double value, int significantDigits) {
-    if (std::isnan(value)) return "NAN";
-    if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
+    RequireFinite(value);
     Decimal d = Decimal::From(value);
     d.RoundToDigits(significantDigits);
     if (d.exponent > significantDigits) return Exponential(d);
@@ -198,7 +202,7 @@ std::string FormatMoney(double value, int significantDigits) {
 }
 
 std::string FormatWholeGrouped(double value) {
-    if (!std::isfinite(value)) return FormatGeneral(value);
+    RequireFinite(value);
     Decimal d = Decimal::From(value);
     d.RoundToDigits(std::min(18, d.exponent));
     return Fixed(d, 0, true);

@@ -25,6 +25,10 @@ double ParseAmount(std::string_view text);
 bool TryParseAmount(std::string_view text, double& value);
 bool IsAmount(std::string_view text);
 
+// A result too large for the program's numbers (infinite or undefined after an overflow)
+// cannot be written: the formats below throw ConversionError with this message instead.
+inline constexpr std::string_view kOutOfRangeMessage = "Wynik poza zakresem liczb programu. Podaj mniejsze wartości.";
+
 // Shortest text with at most 15 significant digits, no grouping: 287, 12,5, 1E-6.
 std::string FormatGeneral(double value);
 // Two decimals, thousands grouped, at most `significantDigits` significant digits
