@@ -136,7 +136,7 @@ OdsetkiPodatkowePage::OdsetkiPodatkowePage(UiContext& ctx, QWidget* parent)
 }
 
 void OdsetkiPodatkowePage::StartUp(const QDate& today) {
-    const QString date = today.toString(QStringLiteral("yyyy-MM-dd"));
+    const QString date = DateText(today);
     DateTimePocz1->setText(date);
     DateTimeKon1->setText(date);
     EditKwota1->setText(QStringLiteral("0,00"));

@@ -85,7 +85,7 @@ OdsetkiPrzelicznikPage::OdsetkiPrzelicznikPage(UiContext& ctx, QWidget* parent)
 }
 
 void OdsetkiPrzelicznikPage::StartUp(const QDate& today) {
-    const QString date = today.toString(QStringLiteral("yyyy-MM-dd"));
+    const QString date = DateText(today);
     DateTimePocz->setText(date);
     DateTimeKon->setText(date);
     EditKwota->setText(QStringLiteral("0,00"));

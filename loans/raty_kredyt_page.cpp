@@ -28,10 +28,6 @@ QLineEdit* OutputField(const char* name, QWidget* parent) {
     return e;
 }
 
-Date FromQDate(const QDate& d) {
-    return MakeDate(d.year(), static_cast<unsigned>(d.month()), static_cast<unsigned>(d.day()));
-}
-
 }  // namespace
 
 RatyKredytPage::RatyKredytPage(UiContext& ctx, QWidget* parent)
@@ -188,9 +184,9 @@ RatyKredytPage::RatyKredytPage(UiContext& ctx, QWidget* parent)
 }
 
 void RatyKredytPage::StartUp(const QDate& today) {
-    DataKredytu->setText(Q(FormatDate(FromQDate(today))));
+    DataKredytu->setText(DateText(today));
     if (!DataKredytu->text().isEmpty())
-        DataPierwszejRaty->setText(Q(FormatDate(FirstDayOfNextMonth(FromQDate(today)))));
+        DataPierwszejRaty->setText(Q(FormatDate(FirstDayOfNextMonth(ToDate(today)))));
     RadioGroupWylicz->SetItemIndex(0);
     LabelRata1->hide();
     EditRata1->hide();

@@ -64,10 +64,7 @@ std::string WithSuffix(double value) {
 
 // Cuts " zł" off a cell through its text, as the page's fields do.
 void StripCell(TextFields& fields, std::string_view name) {
-    bool valid = true;
-    std::string bare = StripZlSuffix(fields.Text(name), &valid);
-    if (!valid) fields.Show(std::string(kBadSuffixMessage));
-    fields.Write(name, std::move(bare));
+    fields.Write(name, fields.TextWithoutSuffix(name));
 }
 
 void AppendCell(TextFields& fields, std::string_view name) {

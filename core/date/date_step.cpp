@@ -132,9 +132,7 @@ DateTimeSerial TimePart(DateTimeSerial v) {
 
 std::string FormatDateSerial(DateTimeSerial v) {
     DateParts d = DecodeDate(v);
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
-    return buf;
+    return FormatDate(MakeDate(d.year, static_cast<unsigned>(d.month), static_cast<unsigned>(d.day)));
 }
 
 std::string FormatTimeSerial(DateTimeSerial v) {

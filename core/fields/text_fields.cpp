@@ -21,12 +21,14 @@ std::string TextFields::Text(std::string_view name) const {
 
 double TextFields::Number(std::string_view name) const { return ParseAmount(Text(name)); }
 
-double TextFields::NumberWithoutSuffix(std::string_view name) {
+std::string TextFields::TextWithoutSuffix(std::string_view name) {
     bool valid = true;
     std::string bare = StripZlSuffix(Text(name), &valid);
     if (!valid) Show(std::string(kBadSuffixMessage));
-    return ParseAmount(bare);
+    return bare;
 }
+
+double TextFields::NumberWithoutSuffix(std::string_view name) { return ParseAmount(TextWithoutSuffix(name)); }
 
 void TextFields::Write(std::string_view name, std::string text) {
     written_[std::string(name)] = text;

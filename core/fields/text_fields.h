@@ -54,6 +54,8 @@ public:
     // The number of a text ending in " zł"; a missing suffix is reported and the
     // text is shortened anyway.
     double NumberWithoutSuffix(std::string_view name);
+    // The text without its last three characters; reports a missing " zł".
+    std::string TextWithoutSuffix(std::string_view name);
 
     void Write(std::string_view name, std::string text);
     void SetVisible(std::string_view name, bool visible);
