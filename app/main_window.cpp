@@ -19,6 +19,7 @@
 #include "payroll/dane_poczatkowe_page.h"
 #include "payroll/place_page.h"
 #include "payroll/skladki_zus_page.h"
+#include "pensions/emeryt_zus_page.h"
 #include "pensions/pension_pages.h"
 #include "widgets/common/qt_text.h"
 #include "widgets/printing/qt_print_canvas.h"
@@ -89,9 +90,7 @@ TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* par
                                            ctx_, plec);
     TabSheet8 = new RatyKredytPage(ctx_, plec);
     Informacja = new InformacjaPage(ctx_, plec);
-    TabSheet9 = new PensionPlaceholderPage(QStringLiteral("TabSheet9"), QStringLiteral("Pomoc_ZUS"), 8,
-                                           QStringLiteral("Pomoc dla tej zakładki o emeryturach z ZUS"),
-                                           QStringLiteral("WyjsciePom7"), ctx_, plec);
+    TabSheet9 = new EmerytZusPage(ctx_, plec);
 
     struct Tab {
         QWidget* page;
@@ -131,6 +130,10 @@ TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* par
     InformacjaForm = std::make_unique<TInformacja>(ctx_, this);
     InformacjaForm->setWindowFlag(Qt::Window);
     connect(InformacjaForm.get(), &TInformacja::okPressed, TabSheet1, &PlacePage::ResetAllowancesPanel);
+    TabelaWynagrodzen = std::make_unique<TTabelaWynagrodzen>(ctx_, this);
+    TabelaWaloryzacyjna = std::make_unique<TTabelaWaloryzacyjna>(ctx_, this);
+    TabelaWynagrodzen20 = std::make_unique<TTabelaWynagrodzen20>(ctx_, this);
+    TabSheet9->AttachIndexDialogs(TabelaWynagrodzen.get(), TabelaWynagrodzen20.get(), TabelaWaloryzacyjna.get());
 }
 
 TKalkulator_Finansowy::~TKalkulator_Finansowy() = default;

@@ -20,7 +20,11 @@ class DanePoczatkowePage;
 class RatyKredytPage;
 class InformacjaPage;
 class PensionPlaceholderPage;
+class EmerytZusPage;
 class TInformacja;
+class TTabelaWynagrodzen;
+class TTabelaWynagrodzen20;
+class TTabelaWaloryzacyjna;
 class HelpWindow;
 
 class TKalkulator_Finansowy : public QWidget {
@@ -47,10 +51,14 @@ public:
     PensionPlaceholderPage* TabSheet7;
     RatyKredytPage* TabSheet8;
     InformacjaPage* Informacja;
-    PensionPlaceholderPage* TabSheet9;
+    EmerytZusPage* TabSheet9;
 
     // Created right after the main window, shown once at start-up.
     std::unique_ptr<TInformacja> InformacjaForm;
+    // The index dialogs of the ZUS page: created after it, hidden, kept with their cells.
+    std::unique_ptr<TTabelaWynagrodzen> TabelaWynagrodzen;
+    std::unique_ptr<TTabelaWaloryzacyjna> TabelaWaloryzacyjna;
+    std::unique_ptr<TTabelaWynagrodzen20> TabelaWynagrodzen20;
 
 public slots:
     void WyjscieClick();

@@ -11,6 +11,7 @@
 #include "payroll/dane_poczatkowe_page.h"
 #include "payroll/place_page.h"
 #include "payroll/skladki_zus_page.h"
+#include "pensions/emeryt_zus_page.h"
 #include "pensions/pension_pages.h"
 
 namespace tolvex {
@@ -23,7 +24,8 @@ void StartUp(TKalkulator_Finansowy& w, const QDate& today) {
     w.TabSheet4->StartUp(today);  // tax and statutory interest
     w.TabSheet5->StartUp(today);  // rate settings: locked
     w.TabSheet8->StartUp(today);  // loan dates and mode
-    w.TabSheet9->StartUp(today);
+    w.TabSheet9->StartUp(today);  // ZUS pension inputs
+    w.TabelaWynagrodzen->LabelSredniWskaznik->setText(QStringLiteral("100"));
     w.Context().execModal(*w.InformacjaForm);
     w.TabSheet1->SetAwardFlag(true);
 }

@@ -9,11 +9,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "info/informacja_dialog.h"
+#include "pensions/emeryt_zus_page.h"
 #include "support/recording_message_sink.h"
 #include "widgets/common/radio_group.h"
 
@@ -72,8 +74,46 @@ int main(int argc, char** argv) {
     press("PrzeliczRaty");
     window.plec->setCurrentIndex(7);
     save(QStringLiteral("loan-decreasing"));
-    window.InformacjaForm->show();
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-    window.InformacjaForm->grab().save(dir + QStringLiteral("/informacja.png"));
+    auto saveWindow = [&](QWidget& w, const QString& name) {
+        w.show();
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        w.grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+        w.hide();
+    };
+    saveWindow(*window.InformacjaForm, QStringLiteral("informacja"));
+
+    // The ZUS page in its three layouts, each after a calculation, and its three dialogs.
+    tolvex::EmerytZusPage& zus = *window.TabSheet9;
+    window.plec->setCurrentWidget(&zus);
+    auto choose = [&](tolvex::RadioGroup* group, int item) { group->Button(item)->click(); };
+    zus.DateTimeDataUrodzenia->setText(QStringLiteral("1945-05-10"));
+    setText("EditLataSkladkowy", "30");
+    setText("EditMcSkl", "4");
+    setText("EditLataNieSkl", "2");
+    press("PrzeliczZUS");
+    save(QStringLiteral("zus-old-system"));
+    zus.DateTimeDataUrodzenia->setText(QStringLiteral("1952-12-18"));
+    choose(zus.RadioGroupKapitalPoczatkowy, 1);
+    setText("EditLataNieSkl", "1");
+    setText("EditMcNieSkl", "9");
+    zus.Inflacja->setValue(3);
+    press("PrzeliczZUS");
+    save(QStringLiteral("zus-initial-capital"));
+    choose(zus.RadioGroupPlec2, 1);
+    zus.DateTimeDataUrodzenia->setText(QStringLiteral("1975-06-30"));
+    setText("EditKapitalPoczatkowy", "8000,00");
+    setText("EditPlacaBruttoZus", "3000");
+    zus.Inflacja->setValue(2);
+    choose(zus.RadioGroupWaloryzacja, 2);
+    press("PrzeliczZUS");
+    save(QStringLiteral("zus-new-system"));
+    window.TabelaWynagrodzen->StringGridTabelaWynagrodzen->setItem(1, 1, new QTableWidgetItem(QStringLiteral("1990")));
+    window.TabelaWynagrodzen->StringGridTabelaWynagrodzen->setCurrentCell(1, 2);
+    window.TabelaWynagrodzen->ZapamietajClick();
+    saveWindow(*window.TabelaWynagrodzen, QStringLiteral("zus-dialog-10"));
+    window.TabelaWynagrodzen20->CheckBoxWprowadzWskaznik->click();
+    saveWindow(*window.TabelaWynagrodzen20, QStringLiteral("zus-dialog-20"));
+    choose(zus.RadioGroupWaloryzacja, 1);
+    saveWindow(*window.TabelaWaloryzacyjna, QStringLiteral("zus-dialog-valorization"));
     return 0;
 }

@@ -56,7 +56,8 @@ void AttachAmountField(QLineEdit* edit, const AmountFieldRule& rule, const UiCon
             if (message.isEmpty())
                 message = rule.change == ChangeRule::CheckShort ? kBadNumberShortMessage : kBadNumberMessage;
             context->Say(S(message));
-            edit->setText(rule.change == ChangeRule::CheckReset ? rule.resetText : QString());
+            if (rule.change != ChangeRule::CheckReset) return edit->setText(QString());
+            edit->setText(rule.resetTextOf ? rule.resetTextOf() : rule.resetText);
         });
     }
     if (rule.click != ClickRule::None || rule.exit != ExitRule::None) {

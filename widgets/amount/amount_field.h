@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 #include <QString>
+#include <functional>
 
 #include "widgets/common/ui_context.h"
 
@@ -42,6 +43,7 @@ struct AmountFieldRule {
     ExitRule exit = ExitRule::None;
     QString fillText = QStringLiteral("0,00");
     QString resetText;    // CheckReset
+    std::function<QString()> resetTextOf;  // CheckReset with a default that depends on other fields
     QString message;      // overrides the variant's message when not empty
 };
 
