@@ -49,7 +49,8 @@ void SetShown(std::initializer_list<QWidget*> widgets, bool shown) {
 
 }  // namespace
 
-EmerytZusPage::EmerytZusPage(UiContext& ctx, QWidget* parent) : Page(QStringLiteral("TabSheet9"), ctx, parent) {
+EmerytZusPage::EmerytZusPage(UiContext& ctx, QWidget* parent)
+    : Page(QStringLiteral("TabSheet9"), ctx, parent) {
     // Person and dates.
     RadioGroupPlec2 = Choices("RadioGroupPlec2", QStringLiteral("Płeć"),
                               {QStringLiteral("mężczyzna"), QStringLiteral("kobieta")}, this, 1);
@@ -73,9 +74,11 @@ EmerytZusPage::EmerytZusPage(UiContext& ctx, QWidget* parent) : Page(QStringLite
     LabelKapitalPoczatkowy1999 =
         NamedLabel(this, "LabelKapitalPoczatkowy1999", QStringLiteral("Kap. pocz na 01.01.1999r"));
     EditKapitalPoczatkowy_mc = AmountEdit(this, "EditKapitalPoczatkowy_mc", kZero, true);
-    LabelKapitalPoczatkowy_mc = NamedLabel(this, "LabelKapitalPoczatkowy_mc", QStringLiteral("Kapitał pocz./mc"));
+    LabelKapitalPoczatkowy_mc =
+        NamedLabel(this, "LabelKapitalPoczatkowy_mc", QStringLiteral("Kapitał pocz./mc"));
     EditKapitalPoczatkowy = AmountEdit(this, "EditKapitalPoczatkowy", kZero, true);
-    LabelKapitalPoczatkowy = NamedLabel(this, "LabelKapitalPoczatkowy", QStringLiteral("Kapitał pocz. walor."));
+    LabelKapitalPoczatkowy =
+        NamedLabel(this, "LabelKapitalPoczatkowy", QStringLiteral("Kapitał pocz. walor."));
 
     // Base index, base amount and the insurance periods.
     RadioGroupWskaznikPodstawy = Choices("RadioGroupWskaznikPodstawy", QStringLiteral("Wskaźnik podstawy"),
@@ -90,8 +93,10 @@ EmerytZusPage::EmerytZusPage(UiContext& ctx, QWidget* parent) : Page(QStringLite
     Labelzl1 = NamedLabel(this, "Labelzl1", QStringLiteral("zł"));
     GroupBoxOkresSkladkowy = Named(new QGroupBox(this), "GroupBoxOkresSkladkowy");
     LabelSkladkowy = NamedLabel(GroupBoxOkresSkladkowy, "LabelSkladkowy", QStringLiteral("Składkowy"));
-    LabelNieskladkowy = NamedLabel(GroupBoxOkresSkladkowy, "LabelNieskladkowy", QStringLiteral("Nieskładkowy"));
-    EditLataSkladkowy = AmountEdit(GroupBoxOkresSkladkowy, "EditLataSkladkowy", QStringLiteral("0"), false, 50);
+    LabelNieskladkowy =
+        NamedLabel(GroupBoxOkresSkladkowy, "LabelNieskladkowy", QStringLiteral("Nieskładkowy"));
+    EditLataSkladkowy =
+        AmountEdit(GroupBoxOkresSkladkowy, "EditLataSkladkowy", QStringLiteral("0"), false, 50);
     EditMcSkl = AmountEdit(GroupBoxOkresSkladkowy, "EditMcSkl", QStringLiteral("0"), false, 50);
     EditLataNieSkl = AmountEdit(GroupBoxOkresSkladkowy, "EditLataNieSkl", QStringLiteral("0"), false, 50);
     EditMcNieSkl = AmountEdit(GroupBoxOkresSkladkowy, "EditMcNieSkl", QStringLiteral("0"), false, 50);
@@ -105,7 +110,8 @@ EmerytZusPage::EmerytZusPage(UiContext& ctx, QWidget* parent) : Page(QStringLite
     QLineEdit* edits[] = {EditLataSkladkowy, EditMcSkl, EditLataNieSkl, EditMcNieSkl};
     for (int i = 0; i < 4; ++i) {
         const int column = i < 2 ? i : i + 1;
-        periods->addWidget(Caption(captions[i], edits[i], GroupBoxOkresSkladkowy), 1, column, Qt::AlignHCenter);
+        periods->addWidget(Caption(captions[i], edits[i], GroupBoxOkresSkladkowy), 1, column,
+                           Qt::AlignHCenter);
         periods->addWidget(edits[i], 2, column);
     }
     periods->setColumnMinimumWidth(2, 16);
@@ -124,7 +130,8 @@ EmerytZusPage::EmerytZusPage(UiContext& ctx, QWidget* parent) : Page(QStringLite
     RadioGroupWaloryzacja =
         Choices("RadioGroupWaloryzacja", QStringLiteral("Waloryzujemy nasze pieniądze"),
                 {QStringLiteral("NIE"), QStringLiteral("TAK"), QStringLiteral("ŚREDNIA")}, this);
-    LabelSredniaWaloryzacja = NamedLabel(this, "LabelSredniaWaloryzacja", QString::fromUtf8(kNoValorizationCaption));
+    LabelSredniaWaloryzacja =
+        NamedLabel(this, "LabelSredniaWaloryzacja", QString::fromUtf8(kNoValorizationCaption));
 
     // Results.
     Tabelka2 = Named(new QTableWidget(20, 7, this), "Tabelka2");
@@ -135,8 +142,8 @@ EmerytZusPage::EmerytZusPage(UiContext& ctx, QWidget* parent) : Page(QStringLite
     Tabelka2->setSelectionBehavior(QAbstractItemView::SelectRows);
     // Number and year as narrow as they are; the five amounts share the rest.
     for (int c = 0; c < 7; ++c)
-        Tabelka2->horizontalHeader()->setSectionResizeMode(c, c < 2 ? QHeaderView::ResizeToContents
-                                                                    : QHeaderView::Stretch);
+        Tabelka2->horizontalHeader()->setSectionResizeMode(
+            c, c < 2 ? QHeaderView::ResizeToContents : QHeaderView::Stretch);
     QFont small = Tabelka2->font();
     small.setPointSizeF(8);
     Tabelka2->setFont(small);
@@ -161,7 +168,8 @@ EmerytZusPage::EmerytZusPage(UiContext& ctx, QWidget* parent) : Page(QStringLite
     Drukuj_ZUS = NamedButton(this, "Drukuj_ZUS", QStringLiteral("&Drukuj"),
                              QStringLiteral("Drukowanie danych z powyższej tabeli na drukarce"));
     Drukuj_ZUS->setEnabled(false);  // the ZUS report arrives with the pension printouts
-    Pomoc_ZUS = MakeHelpButton(QStringLiteral("Pomoc_ZUS"), 8, QStringLiteral("Pomoc dla tej zakładki o emeryturach z ZUS"));
+    Pomoc_ZUS = MakeHelpButton(QStringLiteral("Pomoc_ZUS"), 8,
+                               QStringLiteral("Pomoc dla tej zakładki o emeryturach z ZUS"));
     WyjsciePom7 = MakeExitButton(QStringLiteral("WyjsciePom7"));
 
     // Left: the inputs, top to bottom as they are asked for. Right: the year table and results.
@@ -251,8 +259,9 @@ EmerytZusPage::EmerytZusPage(UiContext& ctx, QWidget* parent) : Page(QStringLite
     };
     AttachAmountField(EditSredniCzasZycia, lifeExpectancy, ctx_);
     for (QLineEdit* e : edits)
-        AttachAmountField(e, rules::Make(ChangeRule::None, ClickRule::ClearCount, ExitRule::Fill, QStringLiteral("0")),
-                          ctx_);
+        AttachAmountField(
+            e, rules::Make(ChangeRule::None, ClickRule::ClearCount, ExitRule::Fill, QStringLiteral("0")),
+            ctx_);
     AttachAmountField(EditKapitalPoczatkowy1999,
                       rules::Make(ChangeRule::None, ClickRule::ClearCountOrMoney, ExitRule::Fill), ctx_);
     // What the user types is the entered capital, so a later typing is never ignored.
@@ -261,13 +270,17 @@ EmerytZusPage::EmerytZusPage(UiContext& ctx, QWidget* parent) : Page(QStringLite
     });
 
     connect(PrzeliczZUS, &QPushButton::clicked, this, &EmerytZusPage::PrzeliczZUSClick);
-    connect(DateTimeDataUrodzenia, &QLineEdit::textChanged, this, &EmerytZusPage::DateTimeDataUrodzeniaChange);
+    connect(DateTimeDataUrodzenia, &QLineEdit::textChanged, this,
+            &EmerytZusPage::DateTimeDataUrodzeniaChange);
     connect(DateTimeDataRozpoczeciaPracy, &QLineEdit::textChanged, this,
             &EmerytZusPage::DateTimeDataRozpoczeciaPracyChange);
-    connect(CheckBoxWczesnaEmerytura, &QCheckBox::clicked, this, &EmerytZusPage::CheckBoxWczesnaEmeryturaClick);
-    connect(RadioGroupKapitalPoczatkowy, &RadioGroup::clicked, this, &EmerytZusPage::RadioGroupKapitalPoczatkowyClick);
+    connect(CheckBoxWczesnaEmerytura, &QCheckBox::clicked, this,
+            &EmerytZusPage::CheckBoxWczesnaEmeryturaClick);
+    connect(RadioGroupKapitalPoczatkowy, &RadioGroup::clicked, this,
+            &EmerytZusPage::RadioGroupKapitalPoczatkowyClick);
     connect(RadioGroupPlec2, &RadioGroup::clicked, this, &EmerytZusPage::RadioGroupPlec2Click);
-    connect(RadioGroupWskaznikPodstawy, &RadioGroup::clicked, this, &EmerytZusPage::RadioGroupWskaznikPodstawyClick);
+    connect(RadioGroupWskaznikPodstawy, &RadioGroup::clicked, this,
+            &EmerytZusPage::RadioGroupWskaznikPodstawyClick);
     connect(RadioGroupLiczenieWskaznikaPodstawy, &RadioGroup::clicked, this,
             &EmerytZusPage::RadioGroupLiczenieWskaznikaPodstawyClick);
     connect(RadioGroupWaloryzacja, &RadioGroup::clicked, this, &EmerytZusPage::RadioGroupWaloryzacjaClick);
@@ -426,7 +439,8 @@ void EmerytZusPage::RadioGroupKapitalPoczatkowyClick(int index) {
     EditKapitalPoczatkowy1999->setReadOnly(computed);
     if (!computed) {
         SetShown({EditKapitalPoczatkowy, EditKapitalPoczatkowy1999}, true);
-        if (!TryParseAmount(S(EditKapitalPoczatkowy1999->text()), enteredInitialCapital_)) enteredInitialCapital_ = 0;
+        if (!TryParseAmount(S(EditKapitalPoczatkowy1999->text()), enteredInitialCapital_))
+            enteredInitialCapital_ = 0;
         return;
     }
     const std::optional<Date> start = TryParseDate(S(DateTimeDataRozpoczeciaPracy->text()));

@@ -20,7 +20,7 @@ namespace tolvex {
 
 class EmerytZusPage : public Page {
     Q_OBJECT
-public:
+  public:
     explicit EmerytZusPage(UiContext& ctx, QWidget* parent = nullptr);
 
     // The dialogs live with the main window; the page opens them and reads their results.
@@ -82,7 +82,7 @@ public:
     QPushButton* Pomoc_ZUS;
     QPushButton* WyjsciePom7;
 
-public slots:
+  public slots:
     void PrzeliczZUSClick();
     void DateTimeDataUrodzeniaChange();
     void DateTimeDataRozpoczeciaPracyChange();
@@ -95,7 +95,7 @@ public slots:
     // A salary-index dialog computed W: the caption goes to LabelWskaznikPodstawy, shown.
     void ShowBaseIndex(const QString& caption);
 
-private:
+  private:
     enum class LayoutCause { BirthDate, EarlyRetirementBox };
     void ApplyLayout(ZusLayout layout, const Date& birth, LayoutCause cause);
     void ShowPeriodControls(bool shown);

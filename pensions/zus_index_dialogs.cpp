@@ -64,8 +64,8 @@ QLabel* Note(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-SalaryIndexDialog::SalaryIndexDialog(const char* formName, const QString& title, int years, const UiContext& ctx,
-                                     QWidget* parent)
+SalaryIndexDialog::SalaryIndexDialog(const char* formName, const QString& title, int years,
+                                     const UiContext& ctx, QWidget* parent)
     : QDialog(parent), ctx_(ctx), years_(years) {
     setObjectName(QString::fromLatin1(formName));
     setWindowTitle(title);
@@ -75,7 +75,8 @@ SalaryIndexDialog::SalaryIndexDialog(const char* formName, const QString& title,
     Zapamietaj = NamedButton(this, "Zapamietaj", QStringLiteral("&Licz wskaźnik podstawy"));
     Zamknij1 = NamedButton(this, "Zamknij1", QStringLiteral("&Wyjście"),
                            QStringLiteral("Wyjście bez zapamiętania danych w tabeli"));
-    LabelWskaznikPodstawy_tekst = NamedLabel(this, "LabelWskaznikPodstawy_tekst", QStringLiteral("Wskaznik podstawy"));
+    LabelWskaznikPodstawy_tekst =
+        NamedLabel(this, "LabelWskaznikPodstawy_tekst", QStringLiteral("Wskaznik podstawy"));
     LabelSredniWskaznik = NamedLabel(this, "LabelSredniWskaznik", QStringLiteral("100"));
     QFont bold = LabelSredniWskaznik->font();
     bold.setBold(true);
@@ -109,14 +110,16 @@ SalaryIndexDialog::SalaryIndexDialog(const char* formName, const QString& title,
             [this](int row, int column) { StringGridTabelaWynagrodzenSelectCell(row, column); });
     connect(Zapamietaj, &QPushButton::clicked, this, &SalaryIndexDialog::ZapamietajClick);
     connect(Zamknij1, &QPushButton::clicked, this, &SalaryIndexDialog::Zamknij1Click);
-    connect(CheckBoxWprowadzWskaznik, &QCheckBox::clicked, this, &SalaryIndexDialog::CheckBoxWprowadzWskaznikClick);
+    connect(CheckBoxWprowadzWskaznik, &QCheckBox::clicked, this,
+            &SalaryIndexDialog::CheckBoxWprowadzWskaznikClick);
     PrepareOpening();
 }
 
 void SalaryIndexDialog::PrepareOpening() {
     preparing_ = true;
-    SetHeadings(StringGridTabelaWynagrodzen, {QStringLiteral("LP"), QStringLiteral("ROK"),
-                                              QStringLiteral("WYNAGRODZENIE"), QStringLiteral("ŚREDNIA KRAJOWA")});
+    SetHeadings(StringGridTabelaWynagrodzen,
+                {QStringLiteral("LP"), QStringLiteral("ROK"), QStringLiteral("WYNAGRODZENIE"),
+                 QStringLiteral("ŚREDNIA KRAJOWA")});
     AverageSalaries = BuiltInAverageSalaries();
     CheckBoxWprowadzWskaznik->setChecked(false);
     EditWskaznikPlacy->hide();
@@ -127,7 +130,8 @@ void SalaryIndexDialog::PrepareOpening() {
 std::vector<SalaryGridRow> SalaryIndexDialog::Rows() const {
     std::vector<SalaryGridRow> rows;
     for (int r = 1; r <= years_; ++r)
-        rows.push_back({S(CellText(StringGridTabelaWynagrodzen, r, 1)), S(CellText(StringGridTabelaWynagrodzen, r, 2)),
+        rows.push_back({S(CellText(StringGridTabelaWynagrodzen, r, 1)),
+                        S(CellText(StringGridTabelaWynagrodzen, r, 2)),
                         S(CellText(StringGridTabelaWynagrodzen, r, 3))});
     return rows;
 }
@@ -186,14 +190,17 @@ void SalaryIndexDialog::CheckBoxWprowadzWskaznikClick() {
 }
 
 TTabelaWynagrodzen::TTabelaWynagrodzen(const UiContext& ctx, QWidget* parent)
-    : SalaryIndexDialog("TTabelaWynagrodzen", QStringLiteral("Tabela wynagrodzeń z 10 kolejnych najlepszych lat"), 10,
-                        ctx, parent) {}
+    : SalaryIndexDialog("TTabelaWynagrodzen",
+                        QStringLiteral("Tabela wynagrodzeń z 10 kolejnych najlepszych lat"), 10, ctx,
+                        parent) {}
 
 TTabelaWynagrodzen20::TTabelaWynagrodzen20(const UiContext& ctx, QWidget* parent)
-    : SalaryIndexDialog("TTabelaWynagrodzen20", QStringLiteral("Tabela wynagrodzeń z 20 kolejnych najlepszych lat"),
-                        20, ctx, parent) {}
+    : SalaryIndexDialog("TTabelaWynagrodzen20",
+                        QStringLiteral("Tabela wynagrodzeń z 20 kolejnych najlepszych lat"), 20, ctx,
+                        parent) {}
 
-TTabelaWaloryzacyjna::TTabelaWaloryzacyjna(const UiContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
+TTabelaWaloryzacyjna::TTabelaWaloryzacyjna(const UiContext& ctx, QWidget* parent)
+    : QDialog(parent), ctx_(ctx) {
     setObjectName(QStringLiteral("TTabelaWaloryzacyjna"));
     setWindowTitle(QStringLiteral("TABELA WALORYZACYJNA"));
     StringGridTabelaWaloryzacyjna = StringGrid(this, "StringGridTabelaWaloryzacyjna", 40, 3);
@@ -272,7 +279,8 @@ void TTabelaWaloryzacyjna::StringGridTabelaWaloryzacyjnaSelectCell(int row, int 
 void TTabelaWaloryzacyjna::ZapamietajClick() {
     QTableWidget* grid = StringGridTabelaWaloryzacyjna;
     std::vector<std::pair<std::string, std::string>> rows;
-    for (int r = 1; r < grid->rowCount(); ++r) rows.emplace_back(S(CellText(grid, r, 1)), S(CellText(grid, r, 2)));
+    for (int r = 1; r < grid->rowCount(); ++r)
+        rows.emplace_back(S(CellText(grid, r, 1)), S(CellText(grid, r, 2)));
     try {
         ValorizationTable_.Store(ReadValorizationRows(rows));
     } catch (const ConversionError& error) {

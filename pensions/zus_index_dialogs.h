@@ -17,7 +17,7 @@ namespace tolvex {
 
 class SalaryIndexDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     SalaryIndexDialog(const char* formName, const QString& title, int years, const UiContext& ctx,
                       QWidget* parent = nullptr);
 
@@ -36,17 +36,17 @@ public:
     QCheckBox* CheckBoxWprowadzWskaznik;
     QLineEdit* EditWskaznikPlacy;
 
-signals:
+  signals:
     // The caption for the main window's LabelWskaznikPodstawy, which is then shown.
     void baseIndexShown(const QString& caption);
 
-public slots:
+  public slots:
     void StringGridTabelaWynagrodzenSelectCell(int row, int column);
     void ZapamietajClick();
     void Zamknij1Click();
     void CheckBoxWprowadzWskaznikClick();
 
-private:
+  private:
     // The manual index wins when ticked; false (and a message) when it is no number.
     bool TakeManualIndex();
     std::vector<SalaryGridRow> Rows() const;
@@ -59,19 +59,19 @@ private:
 
 class TTabelaWynagrodzen : public SalaryIndexDialog {
     Q_OBJECT
-public:
+  public:
     explicit TTabelaWynagrodzen(const UiContext& ctx, QWidget* parent = nullptr);
 };
 
 class TTabelaWynagrodzen20 : public SalaryIndexDialog {
     Q_OBJECT
-public:
+  public:
     explicit TTabelaWynagrodzen20(const UiContext& ctx, QWidget* parent = nullptr);
 };
 
 class TTabelaWaloryzacyjna : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TTabelaWaloryzacyjna(const UiContext& ctx, QWidget* parent = nullptr);
 
     // Lays the grid out for a person before an opening (see FillValorizationGrid).
@@ -83,12 +83,12 @@ public:
     QPushButton* Zapamietaj;
     QPushButton* Zamknij1;
 
-public slots:
+  public slots:
     void StringGridTabelaWaloryzacyjnaSelectCell(int row, int column);
     void ZapamietajClick();
     void Zamknij1Click();
 
-private:
+  private:
     const UiContext& ctx_;
     ValorizationTable ValorizationTable_;
     bool filling_ = false;

@@ -21,8 +21,8 @@ constexpr double kAverage2011 = 40794.24;
 // Only the years 1950 to 2002 are looked up.
 constexpr int kSearchedRecords = 53;
 
-constexpr double kValorization[13] = {115.6,  112.72, 106.68, 101.9,  102,    103.63, 105.55,
-                                      106.9,  112.85, 116.26, 107.22, 103.98, 105.18};
+constexpr double kValorization[13] = {115.6, 112.72, 106.68, 101.9,  102,    103.63, 105.55,
+                                      106.9, 112.85, 116.26, 107.22, 103.98, 105.18};
 
 }  // namespace
 
@@ -99,7 +99,8 @@ ValorizationGridFill FillValorizationGrid(int birthYear, bool bornFrom1949To1968
     fill.rows = std::max(0, bornFrom1949To1968 ? retirementYear - 1998 : retirementYear - startYear + 1);
     fill.helperShown = !bornFrom1949To1968;
     if (bornFrom1949To1968)
-        for (int r = 1; r <= fill.rows; ++r) fill.indexColumn.push_back(FormatGeneral(BuiltInValorization(r)));
+        for (int r = 1; r <= fill.rows; ++r)
+            fill.indexColumn.push_back(FormatGeneral(BuiltInValorization(r)));
     return fill;
 }
 

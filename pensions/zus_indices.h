@@ -32,13 +32,13 @@ struct ValorizationRecord {
 // What the valorization dialog stored last. Each store replaces the whole table; a year
 // it never stored counts as 100, so an unsaved or shorter table changes nothing there.
 class ValorizationTable {
-public:
+  public:
     void Store(std::vector<ValorizationRecord> records) { records_ = std::move(records); }
     // T[k] for year index k = 1, 2, ...
     double Index(int k) const;
     int Count() const { return static_cast<int>(records_.size()); }
 
-private:
+  private:
     std::vector<ValorizationRecord> records_;
 };
 

@@ -21,16 +21,23 @@ constexpr long double kOneOver209 = 0.004784688995215311L;
 constexpr double kInitialCapitalBase = 1220.89;
 
 constexpr std::string_view kStartBeforeBirth = "Data urodzenia jest starsza od daty podjęcia pracy - popraw";
-constexpr std::string_view kUnderSix = "Nie masz jeszcze 6-ciu lat, a przedszkolaki nie pracują zarobkowo ???? ";
+constexpr std::string_view kUnderSix =
+    "Nie masz jeszcze 6-ciu lat, a przedszkolaki nie pracują zarobkowo ???? ";
 constexpr std::string_view kTooYoung = "Bardzo wcześnie zacząłeś pracować, a co ze szkołą";
 constexpr std::string_view kMonthsAbove11 = "Liczba miesięcy nie może być > od 11";
 constexpr std::string_view kBadNumber = "Błędnie napisana liczba(separator lub wartość)";
 
-int Year(const Date& d) { return static_cast<int>(d.year()); }
-int Month(const Date& d) { return static_cast<int>(static_cast<unsigned>(d.month())); }
+int Year(const Date& d) {
+    return static_cast<int>(d.year());
+}
+int Month(const Date& d) {
+    return static_cast<int>(static_cast<unsigned>(d.month()));
+}
 
 // "amount text": two decimals, grouped, 12 significant digits.
-std::string Money(long double value) { return FormatMoney(static_cast<double>(value), 12); }
+std::string Money(long double value) {
+    return FormatMoney(static_cast<double>(value), 12);
+}
 
 // An empty amount field counts as 0; any other text must convert.
 double Amount(const TextFields& fields, std::string_view name) {
@@ -78,12 +85,12 @@ bool ReadPeriods(TextFields& fields, Periods& p) {
 }
 
 class Calculation {
-public:
+  public:
     Calculation(TextFields& fields, const ZusInputs& in, ZusOutcome& out) : f_(fields), in_(in), out_(out) {}
 
     void Run();
 
-private:
+  private:
     bool DatesPlausible();
     void OldSystem();
     void InitialCapital();
@@ -91,7 +98,9 @@ private:
 
     // A capital field: empty counts as 0, a text that does not convert is reported and reset.
     bool ReadCapital(std::string_view name, double& value);
-    // amount / L; for L of 0 or less, amount / 209 with the message said once.
+    // False for L of 0 or less, which is then said once: every figure counts 209 months.
+    bool LifeExpectancyUsable();
+    // amount / L, or amount / 209.
     double PerMonth(long double amount);
 
     // The projection shared by both regimes.
@@ -130,22 +139,29 @@ void Calculation::Run() {
     }
     woman_ = f_.Choice(f::RadioGroupPlec2) == 1;
     switch (ProjectionRegime(birth_, start_, early)) {
-        case ZusRegime::InitialCapital: return InitialCapital();
-        case ZusRegime::NewSystem: return NewSystem();
-        case ZusRegime::Nothing: return;
+        case ZusRegime::InitialCapital:
+            return InitialCapital();
+        case ZusRegime::NewSystem:
+            return NewSystem();
+        case ZusRegime::Nothing:
+            return;
     }
 }
 
 bool Calculation::DatesPlausible() {
     const int days = DaysBetween(birth_, start_);
-    const std::string_view refusal = days < 0 ? kStartBeforeBirth : days < 2190 ? kUnderSix : days < 5110 ? kTooYoung : "";
+    const std::string_view refusal = days < 0      ? kStartBeforeBirth
+                                     : days < 2190 ? kUnderSix
+                                     : days < 5110 ? kTooYoung
+                                                   : "";
     if (refusal.empty()) return true;
     f_.Show(std::string(refusal));
     return false;
 }
 
 void Calculation::OldSystem() {
-    for (std::string_view name : {f::LabelSredniaWaloryzacja, f::Wplacono2, f::Kapital2}) f_.SetVisible(name, false);
+    for (std::string_view name : {f::LabelSredniaWaloryzacja, f::Wplacono2, f::Kapital2})
+        f_.SetVisible(name, false);
     f_.Write(f::LabelPodstawaKapitalu, "Kwota bazowa");
     const double KB = Amount(f_, f::EditPodstawaKapitalu);
     Periods p;
@@ -159,7 +175,8 @@ void Calculation::OldSystem() {
         p3 = static_cast<long double>(W) * KB * 0.007L * 0.01L * p.MonthsNonContributory() / 12;
     }
     const double r2 = RoundTo2Places(static_cast<double>(p2)), r3 = RoundTo2Places(static_cast<double>(p3));
-    f_.Write(f::LabelMiesiecznaEmerytura, "Emerytura m-c: " + Money(static_cast<long double>(p1) + r2 + r3) + "zł");
+    f_.Write(f::LabelMiesiecznaEmerytura,
+             "Emerytura m-c: " + Money(static_cast<long double>(p1) + r2 + r3) + "zł");
     oldSystemWrote_ = true;
 }
 
@@ -172,10 +189,15 @@ bool Calculation::ReadCapital(std::string_view name, double& value) {
     return false;
 }
 
-double Calculation::PerMonth(long double amount) {
-    if (L_ > 0) return static_cast<double>(amount / L_);
+bool Calculation::LifeExpectancyUsable() {
+    if (L_ > 0) return true;
     if (!fallbackSaid_) f_.Show(std::string(kLifeExpectancyFallback));
     fallbackSaid_ = true;
+    return false;
+}
+
+double Calculation::PerMonth(long double amount) {
+    if (LifeExpectancyUsable()) return static_cast<double>(amount / L_);
     return static_cast<double>(amount * kOneOver209);
 }
 
@@ -201,7 +223,7 @@ void Calculation::InitialCapital() {
         }
         const long double sum = static_cast<long double>(p1) + RoundTo2Places(static_cast<double>(p2)) +
                                 RoundTo2Places(static_cast<double>(p3));
-        KP_ = static_cast<double>(L_ * sum);
+        KP_ = static_cast<double>((LifeExpectancyUsable() ? L_ : 209.0L) * sum);
         f_.Write(f::EditKapitalPoczatkowy1999, FormatGeneral(KP_));
         f_.Write(f::EditKapitalPoczatkowy_mc, Money(sum));
     } else {
@@ -338,7 +360,8 @@ bool IsOldSystem(const Date& birth, bool earlyRetirement) {
 }
 
 ZusRegime ProjectionRegime(const Date& birth, const Date& start, bool earlyRetirement) {
-    if (!earlyRetirement && (birth <= k1968 ? birth >= k1949 : start <= k1989)) return ZusRegime::InitialCapital;
+    if (!earlyRetirement && (birth <= k1968 ? birth >= k1949 : start <= k1989))
+        return ZusRegime::InitialCapital;
     if (birth > k1968 && start > k1989) return ZusRegime::NewSystem;
     return ZusRegime::Nothing;
 }
@@ -359,7 +382,8 @@ int AgeIn1998(const Date& birth, const Date& start) {
     return 1998 - Year(birth) + (difference >= 0 && difference <= 6 ? 0 : 1);
 }
 
-int ServiceYears(int yearsContributory, int yearsNonContributory, int monthsContributory, int monthsNonContributory) {
+int ServiceYears(int yearsContributory, int yearsNonContributory, int monthsContributory,
+                 int monthsNonContributory) {
     const int months = monthsContributory + monthsNonContributory;
     return yearsContributory + yearsNonContributory + (months >= 19 ? 2 : months >= 7 ? 1 : 0);
 }
@@ -375,11 +399,16 @@ int FirstPhaseYears(int startYear) {
     return startYear <= 2010 ? 2012 - startYear : 1;
 }
 
-double AverageValorizationShown() { return RoundTo2Places(107.72846153846154); }
-double AverageValorizationApplied() { return RoundTo2Places(107.53666666666666); }
+double AverageValorizationShown() {
+    return RoundTo2Places(107.72846153846154);
+}
+double AverageValorizationApplied() {
+    return RoundTo2Places(107.53666666666666);
+}
 
 std::string AverageValorizationCaption() {
-    return "Waloryzacja skł. ZUS o " + FormatGeneral(static_cast<double>(AverageValorizationShown() - 100.0L)) + "%";
+    return "Waloryzacja skł. ZUS o " +
+           FormatGeneral(static_cast<double>(AverageValorizationShown() - 100.0L)) + "%";
 }
 
 void CalculateZusPension(TextFields& fields, const ZusInputs& in, ZusOutcome& out) {

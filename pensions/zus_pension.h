@@ -46,7 +46,8 @@ inline constexpr std::string_view Wplacono2 = "Wplacono2";
 inline constexpr std::string_view Kapital2 = "Kapital2";
 }  // namespace zus_fields
 
-enum class Valorization { None = 0, Yearly = 1, Average = 2 };  // RadioGroupWaloryzacja "NIE", "TAK", "ŚREDNIA"
+// RadioGroupWaloryzacja: "NIE", "TAK", "ŚREDNIA".
+enum class Valorization { None = 0, Yearly = 1, Average = 2 };
 enum class ZusLayout { OldSystem, InitialCapital, NewSystem };
 enum class ZusRegime { Nothing, InitialCapital, NewSystem };  // the projection after the old-system part
 
@@ -71,7 +72,8 @@ Date TwentyYearsOn(const Date& birth);
 // Age A counted for 1998: a year more unless work started 0 to 6 months after the birth month.
 int AgeIn1998(const Date& birth, const Date& start);
 // Service Y in years: the months together add a year from 7 and two from 19.
-int ServiceYears(int yearsContributory, int yearsNonContributory, int monthsContributory, int monthsNonContributory);
+int ServiceYears(int yearsContributory, int yearsNonContributory, int monthsContributory,
+                 int monthsNonContributory);
 // WP := √((A − 18) / (R − 18) × Y / S) × 100, rounded to 2 places.
 double ProportionalCoefficient(int age, int serviceYears, bool woman);
 // P1, the years at the first contribution rate in the new-system regime.
@@ -85,8 +87,8 @@ std::string AverageValorizationCaption();
 
 // What the calculation reads besides the page's fields.
 struct ZusInputs {
-    bool startOfWorkShown = true;    // the date checks run only while the field is shown
-    std::string baseIndex = "100";   // W: LabelSredniWskaznik of the dialog chosen by "10 lat"/"20 lat"
+    bool startOfWorkShown = true;   // the date checks run only while the field is shown
+    std::string baseIndex = "100";  // W: LabelSredniWskaznik of the dialog chosen by "10 lat"/"20 lat"
     double enteredInitialCapital = 0;
     const ValorizationTable* valorization = nullptr;  // "TAK"; none: every year 100
 };

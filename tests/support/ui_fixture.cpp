@@ -18,6 +18,12 @@ void MainWindowTest::Start(const QDate& today) {
             info->BitBtn1->click();
             return static_cast<int>(QDialog::Accepted);
         }
+        if (!answers_.empty()) {
+            auto answer = std::move(answers_.front());
+            answers_.pop_front();
+            answer(dialog);
+            return dialog.result();
+        }
         ADD_FAILURE() << "unexpected modal dialog " << dialog.objectName().toStdString();
         return static_cast<int>(QDialog::Rejected);
     };
@@ -27,6 +33,8 @@ void MainWindowTest::Start(const QDate& today) {
 }
 
 void MainWindowTest::TearDown() {
+    EXPECT_TRUE(answers_.empty()) << answers_.size() << " expected dialog(s) never opened";
+    answers_.clear();
     EXPECT_TRUE(sink.messages.empty()) << "unexpected message: " << (sink.messages.empty() ? "" : sink.messages.front().text);
     if (window) window->hide();
     window.reset();

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <deque>
+#include <functional>
 #include <memory>
 
 #include "app/main_window.h"
@@ -44,11 +46,19 @@ protected:
     void Leave(const char* name);
     void Press(const char* buttonName);
 
+    // The next modal dialog (other than the information window) goes to `answer`, which
+    // fills and clicks it as a user would. A dialog nobody expects still fails the test, and
+    // so does an expected one that never opens.
+    void AnswerNextDialog(std::function<void(QDialog&)> answer) { answers_.push_back(std::move(answer)); }
+
     // Messages shown since the last call, in order; they count as expected.
     std::vector<std::string> Messages() { return sink.Take(); }
 
     RecordingMessageSink sink;
     std::unique_ptr<TKalkulator_Finansowy> window;
+
+private:
+    std::deque<std::function<void(QDialog&)>> answers_;
 };
 
 }  // namespace tolvex::testing
