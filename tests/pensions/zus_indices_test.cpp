@@ -19,14 +19,14 @@ TEST(SalaryIndex, FirstYearFillsYearsAndAverages) {
         int n;
         const char* first;
         bool filled;
-        const char *year2, *average1, *averageLast;
+        const char *year2, *average1, *average9, *averageLast;
     } cases[] = {
-        {10, "2002", true, "2003", "25598,52", "40794,24"},  // 2002 .. 2011
-        {20, "2002", true, "2003", "25598,52", "40794,24"},  // after 2011 the 2011 amount
-        {10, "1950", true, "1951", "6612", "17436"},
-        {10, "2003", true, "2004", "", ""},  // not looked up: averages stay
-        {10, "", false, "", "", ""},
-        {10, "20o2", false, "", "", ""},
+        {10, "2002", true, "2003", "25598,52", "38699,76", "40794,24"},  // 2002 .. 2011
+        {20, "2002", true, "2003", "25598,52", "38699,76", "40794,24"},  // after 2011 the 2011 amount
+        {10, "1950", true, "1951", "6612", "16176", "17436"},
+        {10, "2003", true, "2004", "", "", ""},  // not looked up: averages stay
+        {10, "", false, "", "", "", ""},
+        {10, "20o2", false, "", "", "", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.n) + " / " + c.first);
@@ -34,56 +34,35 @@ TEST(SalaryIndex, FirstYearFillsYearsAndAverages) {
         EXPECT_EQ(FillSalaryYears(rows, table), c.filled);
         EXPECT_EQ(rows[1].year, c.year2);
         EXPECT_EQ(rows[0].average, c.average1);
+        EXPECT_EQ(rows[8].average, c.average9);
         EXPECT_EQ(rows.back().average, c.averageLast);
     }
-    std::vector<SalaryGridRow> rows = Rows(20, "2002");
-    FillSalaryYears(rows, table);
-    EXPECT_EQ(rows[9].average + " " + rows[10].average, "40794,24 40794,24");
-    EXPECT_EQ(rows[8].average, "38699,76");
 }
 
-TEST(SalaryIndex, BaseIndex) {
-    std::vector<SalaryGridRow> empty = Rows(10, "1990");
-    FillSalaryYears(empty, BuiltInAverageSalaries());
-    EXPECT_EQ(ComputeBaseIndex(empty), 100);
-    EXPECT_EQ(empty[4].salary, "63936000");  // the average copied into the empty salary
-    std::vector<SalaryGridRow> doubled = empty;
-    for (auto& row : doubled) row.salary = FormatGeneral(2 * ParseAmount(row.average));
-    EXPECT_EQ(ComputeBaseIndex(doubled), 200);
-    std::vector<SalaryGridRow> twenty = Rows(20);
-    twenty[0] = {"", "3000", "2000"};  // 150 % once, 100 % nineteen times
-    EXPECT_EQ(ComputeBaseIndex(twenty), 102.5);
-
-    std::vector<SalaryGridRow> bad = Rows(10);
-    bad[0].average = "1000";
-    bad[3] = {"", "1.5", "1000"};
-    EXPECT_EQ(ConversionErrorText([&] { ComputeBaseIndex(bad); }),
+// Empty rows (100) and doubled salaries (200) are checked through the dialog.
+TEST(SalaryIndex, BaseIndexOf20RowsAndBadCells) {
+    std::vector<SalaryGridRow> rows = Rows(20);
+    rows[0] = {"", "3000", "2000"};  // 150 % once, 100 % nineteen times
+    EXPECT_EQ(ComputeBaseIndex(rows), 102.5);
+    rows = Rows(10);
+    rows[0].average = "1000";
+    rows[3] = {"", "1.5", "1000"};
+    EXPECT_EQ(ConversionErrorText([&] { ComputeBaseIndex(rows); }),
               "'1.5' is not a valid floating point value");
-    EXPECT_EQ(bad[0].salary, "1000");  // rows before the bad one keep their copies
-    bad[3] = {"", "1000", "0"};
-    EXPECT_EQ(ConversionErrorText([&] { ComputeBaseIndex(bad); }), kAverageNotPositive);
+    EXPECT_EQ(rows[0].salary, "1000");  // rows before the bad one keep their copies
+    rows[3] = {"", "1000", "0"};
+    EXPECT_EQ(ConversionErrorText([&] { ComputeBaseIndex(rows); }), kAverageNotPositive);
 }
 
-TEST(Valorization, GridFillStoreAndLookup) {
-    const ValorizationGridFill man1952 = FillValorizationGrid(1952, true, false, 1976);
-    EXPECT_EQ(man1952.rows, 19);
-    EXPECT_FALSE(man1952.helperShown);
-    EXPECT_EQ(man1952.indexColumn.front() + " " + man1952.indexColumn[12] + " " + man1952.indexColumn.back(),
-              "115,6 105,18 105,18");
-    const ValorizationGridFill woman1975 = FillValorizationGrid(1975, false, true, 1995);
-    EXPECT_EQ(woman1975.rows, 41);
-    EXPECT_TRUE(woman1975.helperShown && woman1975.indexColumn.empty());
-    EXPECT_EQ(FillValorizationGrid(1975, false, false, 2045).rows, 0);
-
+// How the grid is filled for a person is checked with the whole projections and the dialog.
+TEST(Valorization, StoreAndLookup) {
     std::vector<std::pair<std::string, std::string>> rows = {{"1999", "115,6"}, {"2000", ""}, {"2001", "0"}};
     ValorizationTable table;
     EXPECT_EQ(table.Index(1), 100);  // never stored
     table.Store(ReadValorizationRows(rows));
     EXPECT_EQ(rows[1].second, "100");
-    EXPECT_EQ(table.Index(1), 115.6);
-    EXPECT_EQ(table.Index(2), 100);
-    EXPECT_EQ(table.Index(3), 0);
-    EXPECT_EQ(table.Index(4), 100);
+    EXPECT_EQ(std::vector<double>({table.Index(1), table.Index(2), table.Index(3), table.Index(4)}),
+              std::vector<double>({115.6, 100, 0, 100}));
     rows[2].second = "abc";
     EXPECT_EQ(ConversionErrorText([&] { ReadValorizationRows(rows); }),
               "'abc' is not a valid floating point value");
