@@ -20,6 +20,7 @@ QTableWidget* StringGrid(QWidget* parent, const char* name, int rows, int column
     g->horizontalHeader()->hide();
     g->verticalHeader()->hide();
     g->verticalHeader()->setDefaultSectionSize(20);
+    g->horizontalHeader()->setStretchLastSection(true);
     g->setProperty("fixedCells", fixed);
     return g;
 }

@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
     choose(zus.RadioGroupWaloryzacja, 2);
     press("PrzeliczZUS");
     save(QStringLiteral("zus-new-system"));
-    window.TabelaWynagrodzen->StringGridTabelaWynagrodzen->setItem(1, 1, new QTableWidgetItem(QStringLiteral("1990")));
+    window.TabelaWynagrodzen->StringGridTabelaWynagrodzen->item(1, 1)->setText(QStringLiteral("1990"));
     window.TabelaWynagrodzen->StringGridTabelaWynagrodzen->setCurrentCell(1, 2);
     window.TabelaWynagrodzen->ZapamietajClick();
     saveWindow(*window.TabelaWynagrodzen, QStringLiteral("zus-dialog-10"));
