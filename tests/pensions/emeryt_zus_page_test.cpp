@@ -183,9 +183,12 @@ TEST_F(EmerytZusPageTest, SalaryIndexDialogs) {
     EXPECT_EQ(Cell(window->TabelaWynagrodzen->StringGridTabelaWynagrodzen, 10, 1), "2005");
     EXPECT_EQ(Str("LabelWskaznikPodstawy"), "Wskaź. podstawy =200%");
 
-    answer([](SalaryIndexDialog& d) {
+    answer([this](SalaryIndexDialog& d) {
         EXPECT_EQ(d.objectName(), "TTabelaWynagrodzen20");
         d.CheckBoxWprowadzWskaznik->click();
+        d.EditWskaznikPlacy->setText("12O");
+        d.Zapamietaj->click();
+        EXPECT_EQ(Messages(), Texts{kBadNumber});
         d.EditWskaznikPlacy->setText("120,5");
     });
     Choose("RadioGroupLiczenieWskaznikaPodstawy", 1);
