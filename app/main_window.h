@@ -20,12 +20,12 @@ class DanePoczatkowePage;
 class RatyKredytPage;
 class InformacjaPage;
 class PensionPlaceholderPage;
-class EmerytZusPage;
 class TInformacja;
+class HelpWindow;
+class EmerytZusPage;
 class TTabelaWynagrodzen;
 class TTabelaWynagrodzen20;
 class TTabelaWaloryzacyjna;
-class HelpWindow;
 
 class TKalkulator_Finansowy : public QWidget {
     Q_OBJECT

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QTimer>
 
 #include "app/main_window.h"
@@ -74,13 +73,16 @@ int main(int argc, char** argv) {
     press("PrzeliczRaty");
     window.plec->setCurrentIndex(7);
     save(QStringLiteral("loan-decreasing"));
+    window.InformacjaForm->show();
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    window.InformacjaForm->grab().save(dir + QStringLiteral("/informacja.png"));
+    window.InformacjaForm->hide();
     auto saveWindow = [&](QWidget& w, const QString& name) {
         w.show();
         for (int i = 0; i < 5; ++i) QApplication::processEvents();
         w.grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
         w.hide();
     };
-    saveWindow(*window.InformacjaForm, QStringLiteral("informacja"));
 
     // The ZUS page in its three layouts, each after a calculation, and its three dialogs.
     tolvex::EmerytZusPage& zus = *window.TabSheet9;
