@@ -81,46 +81,34 @@ void AddTrackBar(QGridLayout* grid, int row, const QString& caption, QSlider* ba
     grid->addWidget(shown, row + 1, 2);
 }
 
-// The results under the inputs: paid, capital, then the monthly pension.
-QVBoxLayout* ResultsColumn(QLineEdit* paid, QLineEdit* capital, QLabel* caption, QLabel* pension) {
-    auto* column = new QVBoxLayout;
-    column->addWidget(paid);
-    column->addWidget(capital);
-    auto* row = new QHBoxLayout;
-    row->addWidget(caption);
-    row->addWidget(pension);
-    row->addStretch(1);
-    column->addLayout(row);
-    return column;
-}
-
-QHBoxLayout* ButtonsRow(QPushButton* calculate, QPushButton* print, QPushButton* help, QPushButton* exit) {
-    auto* row = new QHBoxLayout;
-    row->addWidget(calculate);
-    row->addWidget(print);
-    row->addStretch(1);
-    row->addWidget(help);
-    row->addWidget(exit);
-    return row;
-}
-
-// Inputs on the left in a fixed column, the grid on the right, the buttons below.
-void LayOutPage(QWidget* page, std::initializer_list<QGroupBox*> groups, QVBoxLayout* results,
-                QTableWidget* grid, QHBoxLayout* buttons) {
+// Inputs, then paid, capital and the monthly pension in a fixed column on the left, the grid
+// on the right; below, calculate and print on the left, help and exit on the right.
+void LayOutPage(QWidget* page, std::initializer_list<QGroupBox*> groups, const QList<QWidget*>& results,
+                QTableWidget* grid, std::initializer_list<QPushButton*> buttons) {
     auto* inputs = new QWidget(page);
     inputs->setFixedWidth(kInputColumnWidth);
     auto* left = new QVBoxLayout(inputs);
     left->setContentsMargins(0, 0, 0, 0);
     for (QGroupBox* g : groups) left->addWidget(g);
     left->addSpacing(6);
-    left->addLayout(results);
+    left->addWidget(results[0]);
+    left->addWidget(results[1]);
+    auto* pension = new QHBoxLayout;
+    pension->addWidget(results[2]);
+    pension->addWidget(results[3], 1);
+    left->addLayout(pension);
     left->addStretch(1);
     auto* body = new QHBoxLayout;
     body->addWidget(inputs);
     body->addWidget(grid, 1);
+    auto* row = new QHBoxLayout;
+    for (QPushButton* b : buttons) {
+        row->addWidget(b);
+        if (b == *(buttons.begin() + 1)) row->addStretch(1);
+    }
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(body, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(row);
 }
 
 }  // namespace
@@ -245,12 +233,10 @@ EmerytIIPage::EmerytIIPage(UiContext& ctx, FundProjectionRows& rows, const QLine
     Drukuj->setEnabled(false);  // the fund report arrives with the pension printouts
     Pomoc5 = MakeHelpButton(QStringLiteral("Pomoc5"), 5);
     WyjsciePom4 = MakeExitButton(QStringLiteral("WyjsciePom4"));
-    LayOutPage(this, {person, fees}, ResultsColumn(Wplacono, Kapital, LabelEmeryt_mc, MiesiecznaEmerytura),
-               Tabelka, ButtonsRow(PrzeliczOFE, Drukuj, Pomoc5, WyjsciePom4));
+    LayOutPage(this, {person, fees}, results_, Tabelka, {PrzeliczOFE, Drukuj, Pomoc5, WyjsciePom4});
 
-    AttachAmountField(WynagrodzenieBrutto, rules::CheckShort(), ctx_);
-    for (QLineEdit* e : {static_cast<QLineEdit*>(Prowizja), static_cast<QLineEdit*>(Oplata),
-                         static_cast<QLineEdit*>(Zysk), static_cast<QLineEdit*>(Wzrost)})
+    for (QLineEdit* e :
+         std::initializer_list<QLineEdit*>{WynagrodzenieBrutto, Prowizja, Oplata, Zysk, Wzrost})
         AttachAmountField(e, rules::CheckShort(), ctx_);
     connect(WynagrodzenieBrutto, &QLineEdit::textChanged, this, &EmerytIIPage::WynagrodzenieBruttoChange);
     connect(Prowizja, &QLineEdit::textChanged, this, &EmerytIIPage::ProwizjaChange);
@@ -363,13 +349,10 @@ EmerytIIIPage::EmerytIIIPage(UiContext& ctx, FundProjectionRows& rows, EmerytIIP
     Drukuj2->setEnabled(false);  // the fund report arrives with the pension printouts
     Pomoc6 = MakeHelpButton(QStringLiteral("Pomoc6"), 6);
     WyjsciePom5 = MakeExitButton(QStringLiteral("WyjsciePom5"));
-    LayOutPage(this, {person, fees},
-               ResultsColumn(Wplacono1, Kapital1, LabelEmeryt_mc1, MiesiecznaEmerytura1), Tabelka1,
-               ButtonsRow(PrzeliczFE, Drukuj2, Pomoc6, WyjsciePom5));
+    LayOutPage(this, {person, fees}, results_, Tabelka1, {PrzeliczFE, Drukuj2, Pomoc6, WyjsciePom5});
 
-    for (QLineEdit* e : {SkladkaSrednia, SkladkaMiesieczna, KwotaPoczatkowa,
-                         static_cast<QLineEdit*>(ProwizjaFE), static_cast<QLineEdit*>(ZyskFE),
-                         static_cast<QLineEdit*>(OplataZE), static_cast<QLineEdit*>(InflacjaRoczna)})
+    for (QLineEdit* e : std::initializer_list<QLineEdit*>{SkladkaSrednia, SkladkaMiesieczna, KwotaPoczatkowa,
+                                                          ProwizjaFE, ZyskFE, OplataZE, InflacjaRoczna})
         AttachAmountField(e, rules::CheckShort(), ctx_);
     connect(SkladkaSrednia, &QLineEdit::textChanged, this, &EmerytIIIPage::SkladkaSredniaChange);
     connect(SkladkaMiesieczna, &QLineEdit::textChanged, this, &EmerytIIIPage::SkladkaMiesiecznaChange);

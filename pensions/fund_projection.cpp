@@ -26,8 +26,8 @@ std::string Zl(std::string_view text) {
     return AppendZlSuffix(text);
 }
 
-// The number format without decimals at 10 significant digits: exponent form beyond them.
-std::string WholeGrouped10(double value) {
+// The number format without decimals, at 10 significant digits: exponent form beyond them.
+std::string Whole(double value) {
     const std::string money = FormatMoney(value, 10);
     return money.find('E') != std::string::npos ? money : FormatWholeGrouped(value);
 }
@@ -179,8 +179,8 @@ FundGrid ProjectSecondPillar(TextFields& fields, FundProjectionRows& rows) {
 
     const double totalPaid = RoundTo2Places(next.Paid[n]);
     const double totalCapital = RoundTo2Places(next.Capital[n]);
-    fields.Write(f::Wplacono, Zl("Wpłacono " + FormatWholeGrouped(totalPaid)));
-    fields.Write(f::Kapital, Zl("Kapitał " + FormatWholeGrouped(totalCapital)));
+    fields.Write(f::Wplacono, Zl("Wpłacono " + Whole(totalPaid)));
+    fields.Write(f::Kapital, Zl("Kapitał " + Whole(totalCapital)));
 
     const int baseYear = startYear < 1999 ? 1998 : startYear - 1;
     FundGrid grid = NewGrid(n, {"Lp", "ROK", "PŁACA", "WPŁATY", "KAPITAŁ", "%SKŁ."});
@@ -193,7 +193,7 @@ FundGrid ProjectSecondPillar(TextFields& fields, FundProjectionRows& rows) {
                    kPhases[phaseOfYear[k]].text};
 
     const double pension = MonthlyPension(totalCapital, fields.Choice(f::TrackBarLata), fee);
-    fields.Write(f::MiesiecznaEmerytura, Zl(FormatWholeGrouped(pension)));
+    fields.Write(f::MiesiecznaEmerytura, Zl(Whole(pension)));
     rows = std::move(next);
     return grid;
 }
@@ -233,8 +233,8 @@ FundGrid ProjectThirdPillar(TextFields& fields, TextFields& secondPillarPage, Fu
     const double totalCapital = RoundTo2Places(next.Capital[n]);
     secondPillarPage.Write(f::Wplacono, Zl("Wplacono składki " + FormatGeneral(totalPaid)));
     secondPillarPage.Write(f::Kapital, Zl("Zebrany kapitał FE wynosi " + FormatGeneral(totalCapital)));
-    fields.Write(f::Wplacono1, Zl("Wpłacono " + FormatWholeGrouped(totalPaid)));
-    fields.Write(f::Kapital1, Zl("Kapitał " + FormatWholeGrouped(totalCapital)));
+    fields.Write(f::Wplacono1, Zl("Wpłacono " + Whole(totalPaid)));
+    fields.Write(f::Kapital1, Zl("Kapitał " + Whole(totalCapital)));
 
     const int joiningYear = static_cast<int>(ParseDate(fields.Text(f::DateTimeRokPrzystapienia)).year());
     FundGrid grid = NewGrid(n, {"LP", "LATA", "WPŁATY", "KAPITAŁ"});
@@ -243,7 +243,7 @@ FundGrid ProjectThirdPillar(TextFields& fields, TextFields& secondPillarPage, Fu
                    FormatGeneral(next.Capital[k])};
 
     const double pension = MonthlyPension(totalCapital, fields.Choice(f::TrackBarLata1), fee);
-    fields.Write(f::MiesiecznaEmerytura1, Zl(WholeGrouped10(pension)));
+    fields.Write(f::MiesiecznaEmerytura1, Zl(Whole(pension)));
     rows = std::move(next);
     return grid;
 }

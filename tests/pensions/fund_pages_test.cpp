@@ -3,6 +3,7 @@
 #include "core/amount/amount.h"
 #include "support/ui_fixture.h"
 #include "widgets/common/radio_group.h"
+#include "widgets/common/spin_edit.h"
 
 namespace tolvex::testing {
 namespace {
@@ -103,6 +104,9 @@ TEST_F(FundPagesTest, BadTextInEveryField) {
         Leave(name);
         EXPECT_EQ(Str(name), kept);
     }
+    Find<SpinEdit>("ZyskFE")->UpButton()->click();  // the arrows keep the range too
+    Find<SpinEdit>("OplataZE")->UpButton()->click();
+    EXPECT_EQ(Str("ZyskFE") + "|" + Str("OplataZE"), "200|1");
 }
 
 TEST_F(FundPagesTest, ResultsBeyondTheNumbersGiveAMessage) {
