@@ -144,7 +144,7 @@ int SecondPillarYears(int joiningAge) {
 }
 
 int FirstPhaseLength(int startYear) {
-    // 1999 has no rule of its own; it counts with the years before the reform's second phase.
+    // 1999 has no rule of its own; it takes the 13 years of the years before it.
     if (startYear <= 1999) return 13;
     if (startYear <= 2010) return 2012 - startYear;
     return 1;
