@@ -20,7 +20,7 @@
 #include "payroll/place_page.h"
 #include "payroll/skladki_zus_page.h"
 #include "pensions/emeryt_zus_page.h"
-#include "pensions/pension_pages.h"
+#include "pensions/fund_pages.h"
 #include "widgets/common/qt_text.h"
 #include "widgets/printing/qt_print_canvas.h"
 
@@ -82,12 +82,8 @@ TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* par
     TabSheet3 = new OdsetkiPrzelicznikPage(ctx_, plec);
     TabSheet4 = new OdsetkiPodatkowePage(ctx_, plec);
     TabSheet5 = new DanePoczatkowePage(ctx_, plec);
-    TabSheet6 = new PensionPlaceholderPage(QStringLiteral("TabSheet6"), QStringLiteral("Pomoc5"), 5,
-                                           QStringLiteral("Pomoc dla tej zakładki"), QStringLiteral("WyjsciePom4"),
-                                           ctx_, plec);
-    TabSheet7 = new PensionPlaceholderPage(QStringLiteral("TabSheet7"), QStringLiteral("Pomoc6"), 6,
-                                           QStringLiteral("Pomoc dla tej zakładki"), QStringLiteral("WyjsciePom5"),
-                                           ctx_, plec);
+    TabSheet6 = new EmerytIIPage(ctx_, fundRows_, TabSheet1->EditKosztyUzyskPrzychodu, plec);
+    TabSheet7 = new EmerytIIIPage(ctx_, fundRows_, *TabSheet6, plec);
     TabSheet8 = new RatyKredytPage(ctx_, plec);
     Informacja = new InformacjaPage(ctx_, plec);
     TabSheet9 = new EmerytZusPage(ctx_, plec);

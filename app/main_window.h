@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "pensions/fund_projection.h"
 #include "widgets/common/ui_context.h"
 
 namespace tolvex {
@@ -19,7 +20,8 @@ class OdsetkiPodatkowePage;
 class DanePoczatkowePage;
 class RatyKredytPage;
 class InformacjaPage;
-class PensionPlaceholderPage;
+class EmerytIIPage;
+class EmerytIIIPage;
 class TInformacja;
 class HelpWindow;
 class EmerytZusPage;
@@ -47,8 +49,8 @@ public:
     OdsetkiPrzelicznikPage* TabSheet3;
     OdsetkiPodatkowePage* TabSheet4;
     DanePoczatkowePage* TabSheet5;
-    PensionPlaceholderPage* TabSheet6;
-    PensionPlaceholderPage* TabSheet7;
+    EmerytIIPage* TabSheet6;
+    EmerytIIIPage* TabSheet7;
     RatyKredytPage* TabSheet8;
     InformacjaPage* Informacja;
     EmerytZusPage* TabSheet9;
@@ -86,6 +88,8 @@ private:
     void ConnectPageButtons();
 
     UiContext ctx_;
+    // The last fund projection of "Emeryt II" or "Emeryt III", for their printout.
+    FundProjectionRows fundRows_;
     HelpWindow* help_ = nullptr;
     // The font the last printout left on the printer; the next one starts with it.
     PrintFont printFont_;

@@ -12,7 +12,6 @@
 #include "payroll/place_page.h"
 #include "payroll/skladki_zus_page.h"
 #include "pensions/emeryt_zus_page.h"
-#include "pensions/pension_pages.h"
 
 namespace tolvex {
 

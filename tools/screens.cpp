@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSlider>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -73,6 +74,27 @@ int main(int argc, char** argv) {
     press("PrzeliczRaty");
     window.plec->setCurrentIndex(7);
     save(QStringLiteral("loan-decreasing"));
+    // Both fund projections, the third pillar after the second.
+    for (const auto& [name, text] : {std::pair{"WynagrodzenieBrutto", "2500"}, {"Prowizja", "4"}, {"Oplata", "1"},
+                                     {"Zysk", "5"}, {"Wzrost", "3"}, {"DateTimeRokRozpoczecia", "2005-03-01"}})
+        setText(name, text);
+    window.findChild<QSlider*>(QStringLiteral("TrackBarWiek"))->setValue(30);
+    window.findChild<QSlider*>(QStringLiteral("TrackBarLata"))->setValue(20);
+    press("PrzeliczOFE");
+    window.plec->setCurrentIndex(5);
+    save(QStringLiteral("fund-second-pillar"));
+    window.findChild<tolvex::RadioGroup*>(QStringLiteral("RadioGroupPlec1"))->Button(1)->click();
+    for (const auto& [name, text] : {std::pair{"SkladkaSrednia", "2400"}, {"KwotaPoczatkowa", "1000"},
+                                     {"ProwizjaFE", "8"}, {"OplataZE", "2"}, {"ZyskFE", "6"},
+                                     {"InflacjaRoczna", "3"}, {"DateTimeRokPrzystapienia", "2010-01-01"}})
+        setText(name, text);
+    window.findChild<QSlider*>(QStringLiteral("TrackBarWiek1"))->setValue(40);
+    window.findChild<QSlider*>(QStringLiteral("TrackBarLata1"))->setValue(15);
+    press("PrzeliczFE");
+    window.plec->setCurrentIndex(6);
+    save(QStringLiteral("fund-third-pillar"));
+    window.plec->setCurrentIndex(5);
+    save(QStringLiteral("fund-second-pillar-after-third"));
     window.InformacjaForm->show();
     for (int i = 0; i < 5; ++i) QApplication::processEvents();
     window.InformacjaForm->grab().save(dir + QStringLiteral("/informacja.png"));

@@ -1,6 +1,7 @@
 #include "widgets/common/widget_fields.h"
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -52,6 +53,7 @@ int WidgetFieldSource::Choice(std::string_view name) const {
     if (auto* c = qobject_cast<QCheckBox*>(w)) return c->isChecked() ? 1 : 0;
     if (auto* c = qobject_cast<QComboBox*>(w)) return c->findText(c->currentText(), Qt::MatchExactly);
     if (auto* s = qobject_cast<QSpinBox*>(w)) return s->value();
+    if (auto* s = qobject_cast<QAbstractSlider*>(w)) return s->value();
     return -1;
 }
 

@@ -13,8 +13,8 @@ class QWidget;
 
 namespace tolvex {
 
-// Reads line edits, labels, buttons, combo boxes, check boxes, radio groups and spin
-// boxes anywhere under `root` by objectName.
+// Reads line edits, labels, buttons, combo boxes, check boxes, radio groups, spin
+// boxes and track bars anywhere under `root` by objectName.
 class WidgetFieldSource : public FieldSource {
 public:
     explicit WidgetFieldSource(const QWidget* root) : root_(root) {}
