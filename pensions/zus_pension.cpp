@@ -223,7 +223,9 @@ void Calculation::InitialCapital() {
         }
         const long double sum = static_cast<long double>(p1) + RoundTo2Places(static_cast<double>(p2)) +
                                 RoundTo2Places(static_cast<double>(p3));
-        KP_ = static_cast<double>((LifeExpectancyUsable() ? L_ : 209.0L) * sum);
+        // The capital follows the formula even for a life expectancy of 0 or less; only the
+        // monthly figures fall back to 209 months (with their message).
+        KP_ = static_cast<double>(L_ * sum);
         f_.Write(f::EditKapitalPoczatkowy1999, FormatGeneral(KP_));
         f_.Write(f::EditKapitalPoczatkowy_mc, Money(sum));
     } else {
