@@ -24,10 +24,10 @@ struct Projection {
     std::string error;
 
     Projection(bool third, std::string_view changes, FundProjectionRows& rows) {
-        for (std::string_view spec : {third ? kThirdPillarStart : kSecondPillarStart, changes})
-            while (!spec.empty()) {
-                const std::string_view entry = spec.substr(0, spec.find(';'));
-                spec.remove_prefix(std::min(spec.size(), entry.size() + 1));
+        for (std::string_view list : {third ? kThirdPillarStart : kSecondPillarStart, changes})
+            while (!list.empty()) {
+                const std::string_view entry = list.substr(0, list.find(';'));
+                list.remove_prefix(std::min(list.size(), entry.size() + 1));
                 const size_t at = entry.find_first_of("=:");
                 const std::string name(entry.substr(0, at)), value(entry.substr(at + 1));
                 if (entry[at] == '=')
