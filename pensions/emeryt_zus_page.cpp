@@ -7,10 +7,13 @@
 #include <array>
 
 #include "core/amount/amount.h"
+#include "core/report/report_printer.h"
+#include "pensions/pension_printouts.h"
 #include "widgets/amount/amount_field.h"
 #include "widgets/common/controls.h"
 #include "widgets/common/qt_text.h"
 #include "widgets/common/widget_fields.h"
+#include "widgets/printing/print_job.h"
 
 namespace tolvex {
 namespace {
@@ -167,7 +170,6 @@ EmerytZusPage::EmerytZusPage(UiContext& ctx, QWidget* parent)
     PrzeliczZUS = NamedButton(this, "PrzeliczZUS", QStringLiteral("Przelicz emeryturę"));
     Drukuj_ZUS = NamedButton(this, "Drukuj_ZUS", QStringLiteral("&Drukuj"),
                              QStringLiteral("Drukowanie danych z powyższej tabeli na drukarce"));
-    Drukuj_ZUS->setEnabled(false);  // the ZUS report arrives with the pension printouts
     Pomoc_ZUS = MakeHelpButton(QStringLiteral("Pomoc_ZUS"), 8,
                                QStringLiteral("Pomoc dla tej zakładki o emeryturach z ZUS"));
     WyjsciePom7 = MakeExitButton(QStringLiteral("WyjsciePom7"));
@@ -270,6 +272,7 @@ EmerytZusPage::EmerytZusPage(UiContext& ctx, QWidget* parent)
     });
 
     connect(PrzeliczZUS, &QPushButton::clicked, this, &EmerytZusPage::PrzeliczZUSClick);
+    connect(Drukuj_ZUS, &QPushButton::clicked, this, &EmerytZusPage::Drukuj_ZUSClick);
     connect(DateTimeDataUrodzenia, &QLineEdit::textChanged, this,
             &EmerytZusPage::DateTimeDataUrodzeniaChange);
     connect(DateTimeDataRozpoczeciaPracy, &QLineEdit::textChanged, this,
@@ -320,11 +323,39 @@ void EmerytZusPage::PrzeliczZUSClick() {
     in.valorization = valorization_ ? &valorization_->Table() : nullptr;
     ZusOutcome out;
     RunCalculation(this, ctx_, [&](TextFields& fields) { CalculateZusPension(fields, in, out); });
+    printable_ = out.Completed;
+    printedBaseIndex_ = in.baseIndex;
     if (!out.Projected) return;
     Tabelka2->setRowCount(static_cast<int>(out.Grid.Rows.size()) + 1);
     for (int r = 1; r < Tabelka2->rowCount(); ++r)
         for (int c = 0; c < 7; ++c) SetGridCell(r, c, Q(out.Grid.Rows[r - 1][c]));
     lastProjection_ = std::move(out);
+}
+
+void EmerytZusPage::Drukuj_ZUSClick() {
+    WidgetFieldSource source(this);
+    TextFields fields(source);
+    std::optional<PensionReport> report;
+    try {
+        if (printable_) report = PrepareZusReport(fields, ShownGrid(), printedBaseIndex_);
+    } catch (const ConversionError& e) {
+        return ctx_.Say(e.what());
+    }
+    if (!report) return ctx_.Say(std::string(kNothingToPrintPension));
+    RunPrintJob(window(), ctx_, kZusReportName, [&](PrintCanvas& canvas) {
+        ReportPrinter printer(canvas);
+        PrintPensionReport(printer, *report);
+    });
+}
+
+ZusGrid EmerytZusPage::ShownGrid() const {
+    ZusGrid grid;
+    for (int r = 1; r < Tabelka2->rowCount(); ++r) {
+        auto& row = grid.Rows.emplace_back();
+        for (int c = 0; c < 7; ++c)
+            if (const QTableWidgetItem* item = Tabelka2->item(r, c)) row[c] = S(item->text());
+    }
+    return grid;
 }
 
 void EmerytZusPage::SetGridCell(int row, int column, const QString& text) {
@@ -410,6 +441,7 @@ void EmerytZusPage::ApplyLayout(ZusLayout layout, const Date& birth, LayoutCause
         EditPodstawaKapitalu->setText(QStringLiteral("1220,89"));
     }
     LabelMiesiecznaEmerytura->setText(QString::fromUtf8(kMonthlyPensionCaption));
+    printable_ = false;
 }
 
 void EmerytZusPage::DateTimeDataRozpoczeciaPracyChange() {

@@ -84,6 +84,7 @@ class EmerytZusPage : public Page {
 
   public slots:
     void PrzeliczZUSClick();
+    void Drukuj_ZUSClick();
     void DateTimeDataUrodzeniaChange();
     void DateTimeDataRozpoczeciaPracyChange();
     void CheckBoxWczesnaEmeryturaClick();
@@ -101,6 +102,7 @@ class EmerytZusPage : public Page {
     void ShowPeriodControls(bool shown);
     void ClearTabelka2();
     void SetGridCell(int row, int column, const QString& text);
+    ZusGrid ShownGrid() const;
     SalaryIndexDialog* ChosenSalaryDialog() const;
 
     TTabelaWynagrodzen* tenYears_ = nullptr;
@@ -109,6 +111,10 @@ class EmerytZusPage : public Page {
     // The initial capital the user typed into EditKapitalPoczatkowy1999.
     double enteredInitialCapital_ = 0;
     ZusOutcome lastProjection_;
+    // Set by a calculation that reached its pension, cleared by a new layout; the base index
+    // W that calculation used, for the report.
+    bool printable_ = false;
+    std::string printedBaseIndex_;
 };
 
 }  // namespace tolvex

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/amount/amount.h"
+#include "core/report/report_printer.h"
 #include "widgets/amount/amount_field.h"
 #include "widgets/common/controls.h"
 #include "widgets/common/qt_text.h"
@@ -14,6 +15,7 @@
 #include "widgets/common/spin_edit.h"
 #include "widgets/common/widget_fields.h"
 #include "widgets/datetime/tdatetimedlg.h"
+#include "widgets/printing/print_job.h"
 
 namespace tolvex {
 namespace {
@@ -163,6 +165,25 @@ QString FundPage::Cell(const QTableWidget* grid, int column, int row) {
 
 void FundPage::SetResultsVisible(bool visible) {
     for (QWidget* w : results_) w->setVisible(visible);
+    if (!visible) projected_ = false;
+}
+
+void FundPage::PrintReport(Pillar pillar, const QTableWidget* grid) {
+    bool whole = false;
+    const int firstYear = Cell(grid, 1, 1).toInt(&whole);
+    if (!projected_ || !whole) return ctx_.Say(std::string(kNothingToPrintPension));
+    WidgetFieldSource source(this);
+    TextFields fields(source);
+    PensionReport report;
+    try {
+        report = PrepareFundReport(pillar, fields, firstYear, rows_);
+    } catch (const ConversionError& e) {
+        return ctx_.Say(e.what());
+    }
+    RunPrintJob(window(), ctx_, kFundReportName, [&](PrintCanvas& canvas) {
+        ReportPrinter printer(canvas);
+        PrintPensionReport(printer, report);
+    });
 }
 
 bool FundPage::Run(const std::function<void()>& projection,
@@ -174,7 +195,10 @@ bool FundPage::Run(const std::function<void()>& projection,
         error = e.what();
     }
     for (const auto& [root, fields] : pages) ApplyEffects(root, fields->Effects(), ctx_);
-    if (error.empty()) return true;
+    if (error.empty()) {
+        projected_ = true;
+        return true;
+    }
     // Results of an earlier projection must not stand for these inputs.
     SetResultsVisible(false);
     ctx_.Say(error);
@@ -230,7 +254,6 @@ EmerytIIPage::EmerytIIPage(UiContext& ctx, FundProjectionRows& rows, const QLine
                               QStringLiteral("Wyliczenie sumy składek, kapitału i emerytury"));
     Drukuj = NamedButton(this, "Drukuj", QStringLiteral("Drukuj"),
                          QStringLiteral("Wydruk na drukarce danych emerytury"));
-    Drukuj->setEnabled(false);  // the fund report arrives with the pension printouts
     Pomoc5 = MakeHelpButton(QStringLiteral("Pomoc5"), 5);
     WyjsciePom4 = MakeExitButton(QStringLiteral("WyjsciePom4"));
     LayOutPage(this, {person, fees}, results_, Tabelka, {PrzeliczOFE, Drukuj, Pomoc5, WyjsciePom4});
@@ -249,6 +272,7 @@ EmerytIIPage::EmerytIIPage(UiContext& ctx, FundProjectionRows& rows, const QLine
     connect(TrackBarLata, &QSlider::valueChanged, this, &EmerytIIPage::TrackBarLataChange);
     connect(RadioGroupPlec, &RadioGroup::clicked, this, &EmerytIIPage::RadioGroupPlecClick);
     connect(PrzeliczOFE, &QPushButton::clicked, this, &EmerytIIPage::PrzeliczOFEClick);
+    connect(Drukuj, &QPushButton::clicked, this, &EmerytIIPage::DrukujClick);
 }
 
 void EmerytIIPage::PrzeliczOFEClick() {
@@ -256,6 +280,10 @@ void EmerytIIPage::PrzeliczOFEClick() {
     TextFields fields(source);
     FundGrid grid;
     if (Run([&] { grid = ProjectSecondPillar(fields, rows_); }, {{this, &fields}})) ShowGrid(Tabelka, grid);
+}
+
+void EmerytIIPage::DrukujClick() {
+    PrintReport(Pillar::Second, Tabelka);
 }
 
 void EmerytIIPage::TrackBarWiekChange() {
@@ -346,7 +374,6 @@ EmerytIIIPage::EmerytIIIPage(UiContext& ctx, FundProjectionRows& rows, EmerytIIP
     Tabelka1 = MakeGrid("Tabelka1", {{"LP", "LATA", "WPŁATY", "KAPITAŁ"}});
     PrzeliczFE = NamedButton(this, "PrzeliczFE", QStringLiteral("Przelicz &emeryturę"));
     Drukuj2 = NamedButton(this, "Drukuj2", QStringLiteral("Drukuj"));
-    Drukuj2->setEnabled(false);  // the fund report arrives with the pension printouts
     Pomoc6 = MakeHelpButton(QStringLiteral("Pomoc6"), 6);
     WyjsciePom5 = MakeExitButton(QStringLiteral("WyjsciePom5"));
     LayOutPage(this, {person, fees}, results_, Tabelka1, {PrzeliczFE, Drukuj2, Pomoc6, WyjsciePom5});
@@ -368,6 +395,7 @@ EmerytIIIPage::EmerytIIIPage(UiContext& ctx, FundProjectionRows& rows, EmerytIIP
     connect(TrackBarLata1, &QSlider::valueChanged, this, &EmerytIIIPage::TrackBarLata1Change);
     connect(RadioGroupPlec1, &RadioGroup::clicked, this, &EmerytIIIPage::RadioGroupPlec1Click);
     connect(PrzeliczFE, &QPushButton::clicked, this, &EmerytIIIPage::PrzeliczFEClick);
+    connect(Drukuj2, &QPushButton::clicked, this, &EmerytIIIPage::Drukuj2Click);
 }
 
 void EmerytIIIPage::PrzeliczFEClick() {
@@ -377,6 +405,10 @@ void EmerytIIIPage::PrzeliczFEClick() {
     if (Run([&] { grid = ProjectThirdPillar(fields, secondPillarFields, rows_); },
             {{this, &fields}, {&secondPillar_, &secondPillarFields}}))
         ShowGrid(Tabelka1, grid);
+}
+
+void EmerytIIIPage::Drukuj2Click() {
+    PrintReport(Pillar::Third, Tabelka1);
 }
 
 void EmerytIIIPage::TrackBarWiek1Change() {

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "pensions/fund_projection.h"
+#include "pensions/pension_printouts.h"
 #include "widgets/common/page.h"
 
 namespace tolvex {
@@ -33,7 +34,10 @@ class FundPage : public Page {
     QSlider* MakeTrackBar(QWidget* parent, const char* name, int minimum, int maximum, int value);
     QTableWidget* MakeGrid(const char* name, const FundGrid& headings);
     static void ShowGrid(QTableWidget* grid, const FundGrid& cells);
+    // Hiding the results also makes them unprintable until the next projection.
     void SetResultsVisible(bool visible);
+    // The report of this page's last projection, or "Najpierw przelicz emeryturę".
+    void PrintReport(Pillar pillar, const QTableWidget* grid);
     // A projection over `fields` (and any other page's fields written on the way); every
     // recorded effect is replayed, then an error's message is shown. False after an error.
     bool Run(const std::function<void()>& projection,
@@ -41,6 +45,7 @@ class FundPage : public Page {
 
     FundProjectionRows& rows_;
     QList<QWidget*> results_;
+    bool projected_ = false;  // the shown results come from this page's own projection
 };
 
 class EmerytIIPage : public FundPage {
@@ -72,6 +77,7 @@ class EmerytIIPage : public FundPage {
 
   public slots:
     void PrzeliczOFEClick();
+    void DrukujClick();
     void TrackBarWiekChange();
     void TrackBarLataChange();
     void RadioGroupPlecClick();
@@ -117,6 +123,7 @@ class EmerytIIIPage : public FundPage {
 
   public slots:
     void PrzeliczFEClick();
+    void Drukuj2Click();
     void TrackBarWiek1Change();
     void TrackBarLata1Change();
     void RadioGroupPlec1Click();

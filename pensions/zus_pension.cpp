@@ -178,6 +178,7 @@ void Calculation::OldSystem() {
     f_.Write(f::LabelMiesiecznaEmerytura,
              "Emerytura m-c: " + Money(static_cast<long double>(p1) + r2 + r3) + "zł");
     oldSystemWrote_ = true;
+    out_.Completed = true;
 }
 
 bool Calculation::ReadCapital(std::string_view name, double& value) {
@@ -250,6 +251,7 @@ void Calculation::InitialCapital() {
     f_.Write(f::Kapital2, "Kapitał na koncie " + Money(cap_) + "zł");
     const double total = static_cast<double>(static_cast<long double>(KP_) + cap_);
     f_.Write(f::LabelMiesiecznaEmerytura67, Money(PerMonth(total)) + "zł");
+    out_.Completed = true;
 }
 
 void Calculation::NewSystem() {
@@ -273,6 +275,7 @@ void Calculation::NewSystem() {
     f_.Write(f::LabelMiesiecznaEmerytura67, Money(static_cast<long double>(P) + Q) + "zł");
     f_.Write(f::Wplacono2, "Wpłacono " + Money(paidShown_) + "zł");
     f_.Write(f::Kapital2, "Kapitał " + Money(cap_) + "zł");
+    out_.Completed = true;
 }
 
 void Calculation::StartProjection(int firstYear, int years) {

@@ -101,6 +101,7 @@ struct ZusGrid {
 
 struct ZusOutcome {
     bool Projected = false;  // a projection set up Tabelka2
+    bool Completed = false;  // the calculation reached its last figure: there is a pension to print
     ZusGrid Grid;
 };
 

@@ -1,4 +1,4 @@
-// Prints the three reports of the running program, for looking at them:
+// Prints every report of the running program, for looking at them:
 // TOLVEX_PRINT_TO_PDF=<folder> print_gallery   (without it: the default printer, or a
 // PDF in the documents folder where the system has none). Messages go to stdout, or
 // with --boxes to the program's own message boxes.
@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QDialog>
 #include <QPushButton>
+#include <QSlider>
 #include <cstdio>
 
 #include "app/main_window.h"
@@ -87,5 +88,32 @@ int main(int argc, char* argv[]) {
     set("ProcentBankowy", "12");
     press("PrzeliczRaty");
     press("DrukujRaty");
+
+    // Both fund projections, the second pillar from 15 so its table runs over a page.
+    window.findChild<QSlider*>(QStringLiteral("TrackBarWiek"))->setValue(15);
+    set("WynagrodzenieBrutto", "4500");
+    press("PrzeliczOFE");
+    press("Drukuj");
+    set("SkladkaSrednia", "2400");
+    window.findChild<QSlider*>(QStringLiteral("TrackBarWiek1"))->setValue(30);
+    press("PrzeliczFE");
+    press("Drukuj2");
+
+    // The ZUS reports: initial capital with computed periods, the new system, the old system.
+    choose("RadioGroupKapitalPoczatkowy", 1);
+    set("EditLataNieSkl", "1");
+    press("PrzeliczZUS");
+    press("Drukuj_ZUS");
+    set("DateTimeDataUrodzenia", "1975-06-30");
+    set("EditKapitalPoczatkowy", "8000,00");
+    set("EditPlacaBruttoZus", "3000");
+    choose("RadioGroupWaloryzacja", 2);
+    press("PrzeliczZUS");
+    press("Drukuj_ZUS");
+    set("DateTimeDataUrodzenia", "1945-05-10");
+    set("EditLataSkladkowy", "30");
+    set("EditMcSkl", "4");
+    press("PrzeliczZUS");
+    press("Drukuj_ZUS");
     return 0;
 }

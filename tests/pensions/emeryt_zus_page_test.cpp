@@ -54,7 +54,6 @@ TEST_F(EmerytZusPageTest, StartUpValues) {
              "LabelMiesiecznaEmerytura LabelInformacjaOEmeryturze LabelSredniWskaznik"),
         "1952-12-18|1976-12-21|Waloryzacja 0%|202,7|1800|1220,89|0|0,00|Emerytura/mc|"
         "Emerytura po osiągnięciu wieku 65 lat|100");
-    EXPECT_FALSE(Page()->Drukuj_ZUS->isEnabled());
     EXPECT_TRUE(window->TabelaWaloryzacyjna->isHidden());
     EXPECT_EQ(Page()->DateTimeDataRozpoczeciaPracy->IncrementScale(), TIncrementScale::Year);
 }

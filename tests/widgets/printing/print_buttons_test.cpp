@@ -1,5 +1,6 @@
-// The three print buttons, through the main window's canvas factory.
+// The print buttons of every page, through the main window's canvas factory.
 #include <QSignalBlocker>
+#include <QSlider>
 
 #include "core/report/recording_canvas.h"
 #include "support/ui_fixture.h"
@@ -112,6 +113,56 @@ TEST_F(PrintButtonsTest, LoanPrintoutListsTheDecreasingSchedule) {
     EXPECT_TRUE(Drew("Okres kredytu : 3miesiące"));
     EXPECT_TRUE(Drew("333,34")) << "the last principal part";
     EXPECT_TRUE(Drew("0,00")) << "the last balance";
+}
+
+TEST_F(PrintButtonsTest, FundReportsPrintOnlyTheShownProjection) {
+    for (const char* button : {"Drukuj", "Drukuj2", "Drukuj_ZUS"}) {
+        Press(button);
+        EXPECT_EQ(Messages(), std::vector<std::string>{"Najpierw przelicz emeryturę"}) << button;
+    }
+    Press("PrzeliczOFE");
+    ASSERT_TRUE(Messages().empty());
+    Press("Drukuj");
+    EXPECT_EQ(jobs, std::vector<std::string>{"emerytura-fundusz"});
+    EXPECT_EQ(canvas.windowEnabledAtBegin, std::vector<bool>{false});
+    EXPECT_TRUE(window->isEnabled());
+    EXPECT_TRUE(Drew("WYNIKI OBLICZEŃ EMERYTURY II FILAR"));
+    EXPECT_TRUE(Drew("   Wysokość emerytury: " + Str("MiesiecznaEmerytura")));
+    // Any change hides the results, and what is not shown is not printed.
+    Find<QSlider>("TrackBarWiek")->setValue(40);
+    Press("Drukuj");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Najpierw przelicz emeryturę"});
+    Press("PrzeliczFE");
+    Messages();
+    Press("Drukuj2");
+    EXPECT_EQ(jobs.size(), 2u);
+    EXPECT_TRUE(Drew("WYNIKI OBLICZEŃ EMERYTURY III FILAR"));
+}
+
+TEST_F(PrintButtonsTest, ZusReportFollowsTheLastCalculation) {
+    Press("PrzeliczZUS");
+    Messages();
+    Press("Drukuj_ZUS");
+    EXPECT_EQ(jobs, std::vector<std::string>{"emerytura-zus"});
+    EXPECT_TRUE(Drew("WYNIKI OBLICZEŃ EMERYTURY ZUS DLA URODZONYCH POMIĘDZY 1949 A 1969 ROKIEM"));
+    EXPECT_TRUE(Drew(Str("LabelMiesiecznaEmerytura")));
+    EXPECT_TRUE(window->isEnabled());
+    // A life expectancy that is no number stops before a job begins: none is left open.
+    Put("EditSredniCzasZycia", "abc");
+    Press("Drukuj_ZUS");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"'abc' is not a valid floating point value"});
+    EXPECT_EQ(jobs.size(), 1u);
+    EXPECT_TRUE(window->isEnabled());
+    // A new birth date clears the projection; the old system prints once calculated.
+    Edit("DateTimeDataUrodzenia")->setText("1945-05-10");
+    Press("Drukuj_ZUS");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Najpierw przelicz emeryturę"});
+    Press("PrzeliczZUS");
+    Messages();
+    Press("Drukuj_ZUS");
+    EXPECT_EQ(jobs.size(), 2u);
+    EXPECT_TRUE(Drew("WYNIKI OBLICZEŃ EMERYTURY DLA URODZONYCH PRZED 01.01.1949 R. LUB WCZESNA EMERYTURA"));
+    EXPECT_EQ(canvas.Count(Kind::EndDocument), 2);
 }
 
 }  // namespace
