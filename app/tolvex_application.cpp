@@ -8,7 +8,7 @@ bool TolvexApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        if (sink_) sink_->Show(error.what());
+        if (sink_) sink_->Show(error.what(), {}, Message::Kind::Error);
         return false;
     }
 }

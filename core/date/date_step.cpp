@@ -240,7 +240,7 @@ StepOutcome StepFieldText(std::string_view text, DateFieldKind kind, StepScale s
         if (t < 0) t += 1;
         return {FormatTimeSerial(t), std::nullopt};
     } catch (const ConversionError& e) {
-        return {std::nullopt, Message{e.what(), {}, Message::Kind::Error}};
+        return {std::nullopt, Message{e.what(), {}, Message::Kind::Warning}};
     }
 }
 

@@ -7,10 +7,12 @@
 namespace tolvex {
 
 struct Message {
+    // Warning: the user's input or the system refused something; Information: a notice;
+    // Error: a fault of the program itself, an error no handler caught.
     enum class Kind { Error, Warning, Information };
     std::string text;
     std::string caption;  // empty: the application's title
-    Kind kind = Kind::Error;
+    Kind kind = Kind::Warning;
 
     bool operator==(const Message&) const = default;
 };
@@ -19,7 +21,7 @@ class MessageSink {
 public:
     virtual ~MessageSink() = default;
     virtual void Show(const Message& message) = 0;
-    void Show(std::string text, std::string caption = {}, Message::Kind kind = Message::Kind::Error) {
+    void Show(std::string text, std::string caption = {}, Message::Kind kind = Message::Kind::Warning) {
         Show(Message{std::move(text), std::move(caption), kind});
     }
 };

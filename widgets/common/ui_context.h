@@ -29,7 +29,7 @@ struct UiContext {
     // Hands a web or mail address to the desktop's default handler.
     std::function<void(const QString&)> openUrl;
 
-    void Say(std::string text, std::string caption = {}, Message::Kind kind = Message::Kind::Error) const {
+    void Say(std::string text, std::string caption = {}, Message::Kind kind = Message::Kind::Warning) const {
         if (messages) messages->Show(std::move(text), std::move(caption), kind);
     }
 };

@@ -96,7 +96,7 @@ void QtPrintCanvas::BeginDocument() {
         pdfPath_.isEmpty() ? std::string("Nie można rozpocząć wydruku na drukarce domyślnej.")
                            : "Nie można zapisać wydruku do pliku:\n" + S(QDir::toNativeSeparators(pdfPath_)),
         {},
-        Message::Kind::Error});
+        Message::Kind::Warning});
 }
 
 void QtPrintCanvas::EndDocument() {

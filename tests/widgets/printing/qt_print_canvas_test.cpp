@@ -96,7 +96,7 @@ TEST(QtPrintCanvas, UnwritableFileAbortsTheJobWithAMessage) {
         EXPECT_TRUE(sink.messages.empty()) << "told once the job is over";
     });
     ASSERT_EQ(sink.messages.size(), 1u);
-    EXPECT_EQ(sink.messages[0].kind, Message::Kind::Error);
+    EXPECT_EQ(sink.messages[0].kind, Message::Kind::Warning);
     EXPECT_TRUE(sink.messages[0].text.starts_with("Nie można zapisać wydruku do pliku:\n"));
 }
 
