@@ -13,6 +13,7 @@
 #include "app/help_window.h"
 #include "info/informacja_dialog.h"
 #include "info/informacja_page.h"
+#include "info/maker.h"
 #include "interest/odsetki_podatkowe_page.h"
 #include "interest/odsetki_przelicznik_page.h"
 #include "loans/raty_kredyt_page.h"
@@ -28,7 +29,7 @@ namespace tolvex {
 
 TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TKalkulator_Finansowy"));
-    setWindowTitle(QStringLiteral("TOLVEX – kalkulator finansowy · www.tolvex.example"));
+    setWindowTitle(QStringLiteral("TOLVEX – kalkulator finansowy · ") + maker::kHomePage);
     ctx_.messages = &messages;
     // A compact sans serif, close to the classic 8-point dialog font, so all ten tabs fit.
     QFont base(QStringLiteral("Liberation Sans"), 9);
@@ -50,7 +51,7 @@ TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* par
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
     Label1Nazwa->setFont(titleFont);
-    Label17 = new QLabel(QStringLiteral("wer. 5.72"), top);
+    Label17 = new QLabel(QStringLiteral("wer. ") + maker::kVersion, top);
     Label17->setObjectName(QStringLiteral("Label17"));
     Wyjscie = new QPushButton(QStringLiteral("&Wyjście"), this);
     Wyjscie->setObjectName(QStringLiteral("Wyjscie"));

@@ -15,32 +15,45 @@ TInformacja::TInformacja(const UiContext& ctx, QWidget* parent) : QDialog(parent
 
     PageControl = new QTabWidget(this);
     PageControl->setObjectName(QStringLiteral("PageControl1"));
-    auto* reklama = new QWidget(PageControl);
-    auto* text = new QVBoxLayout(reklama);
-    auto* title = new QLabel(QStringLiteral("TOLVEX – kalkulator finansowy"), reklama);
+    auto* about = new QWidget(PageControl);
+    auto* text = new QVBoxLayout(about);
+    auto* title = new QLabel(QStringLiteral("TOLVEX – kalkulator finansowy"), about);
     QFont big = title->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.4);
     title->setFont(big);
-    auto* about = new QLabel(
-        QStringLiteral("Płace brutto i netto ze składkami ZUS i zaliczką podatku, odsetki bankowe, podatkowe i "
-                       "ustawowe, raty kredytów, prognozy emerytur oraz przeliczniki jednostek – w jednym "
-                       "okienku.\n\nInne programy autora: ewidencja czasu pracy, książka przychodów i "
-                       "rozchodów, fakturowanie."),
-        reklama);
-    about->setWordWrap(true);
-    auto* address = new QLabel(maker::kName + QLatin1Char('\n') + maker::kAddress + QLatin1Char('\n') + maker::kPhone,
-                               reklama);
-    LabelPoczta = new LinkLabel(QStringLiteral("LabelPoczta"), maker::kMail, reklama);
-    LabelInternet = new LinkLabel(QStringLiteral("LabelInternet"), QStringLiteral("https://") + maker::kHomePage, reklama);
+    auto* version = new QLabel(QStringLiteral("Wersja ") + maker::kVersion, about);
+    auto* what = new QLabel(
+        QStringLiteral(
+            "Płace od brutto do netto ze składkami ZUS, składką zdrowotną i zaliczką podatku, koszt "
+            "pracodawcy, emerytura netto i nagroda jubileuszowa; odsetki bankowe, podatkowe i ustawowe; "
+            "raty kredytów z harmonogramem spłat; prognozy kapitału w II i III filarze oraz emerytura "
+            "z ZUS; przeliczniki jednostek.\n\nWyniki mają charakter pomocniczy."),
+        about);
+    what->setWordWrap(true);
+    auto* licence = new QLabel(
+        QStringLiteral(
+            "Program jest wolnym oprogramowaniem: można go rozpowszechniać i zmieniać na warunkach "
+            "licencji GNU GPL w wersji 3 lub dowolnej późniejszej. Program udostępniany jest bez "
+            "żadnej gwarancji."),
+        about);
+    licence->setWordWrap(true);
+    LabelInternet =
+        new LinkLabel(QStringLiteral("LabelInternet"), QStringLiteral("https://") + maker::kHomePage, about);
+    LabelPoczta = new LinkLabel(QStringLiteral("LabelPoczta"), maker::kMail, about);
     text->addWidget(title);
-    text->addWidget(about);
+    text->addWidget(version);
+    text->addSpacing(6);
+    text->addWidget(what);
+    text->addSpacing(6);
+    text->addWidget(licence);
     text->addSpacing(10);
-    text->addWidget(address);
-    text->addWidget(LabelPoczta);
+    text->addWidget(new QLabel(QStringLiteral("Strona programu:"), about));
     text->addWidget(LabelInternet);
+    text->addWidget(new QLabel(QStringLiteral("Napisz do autora programu:"), about));
+    text->addWidget(LabelPoczta);
     text->addStretch(1);
-    PageControl->addTab(reklama, QStringLiteral("Reklama"));
+    PageControl->addTab(about, QStringLiteral("O programie"));
     layout->addWidget(PageControl, 1);
 
     BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
@@ -51,7 +64,7 @@ TInformacja::TInformacja(const UiContext& ctx, QWidget* parent) : QDialog(parent
     connect(BitBtn1, &QPushButton::clicked, this, &TInformacja::BitBtn1Click);
     connect(LabelInternet, &LinkLabel::clicked, this, &TInformacja::LabelInternetClick);
     connect(LabelPoczta, &LinkLabel::clicked, this, &TInformacja::LabelPocztaClick);
-    resize(460, 340);
+    resize(480, 400);
 }
 
 void TInformacja::BitBtn1Click() {

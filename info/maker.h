@@ -1,4 +1,6 @@
-// The maker's addresses shown on the information window and page.
+// What the program says about itself: its version, and where its home page and its author's
+// mail are. Whoever distributes the program sets the two addresses here; the .example
+// placeholders lead nowhere.
 #pragma once
 
 #include <QString>
@@ -6,10 +8,11 @@
 namespace tolvex::maker {
 
 inline const QString kHomePage = QStringLiteral("www.tolvex.example");
-inline const QString kProgramPage = QStringLiteral("http://www.tolvex.example/kalkulator.html");
 inline const QString kMail = QStringLiteral("autor@tolvex.example");
-inline const QString kName = QStringLiteral("TOLVEX Oprogramowanie");
-inline const QString kAddress = QStringLiteral("ul. Przykładowa 1, 00-001 Warszawa");
-inline const QString kPhone = QStringLiteral("tel. (22) 000 00 00");
+// The page that describes this calculator, on the home page.
+inline const QString kProgramPage =
+    QStringLiteral("http://") + kHomePage + QStringLiteral("/kalkulator.html");
+// From the project's version in CMakeLists.txt.
+inline const QString kVersion = QStringLiteral(TOLVEX_VERSION);
 
 }  // namespace tolvex::maker

@@ -1,7 +1,9 @@
 #include "info/informacja_dialog.h"
+
+#include <QLabel>
+#include "app/startup.h"
 #include "info/link_label.h"
 #include "info/maker.h"
-#include "app/startup.h"
 #include "payroll/place_page.h"
 #include "support/ui_fixture.h"
 #include "widgets/common/radio_group.h"
@@ -10,7 +12,7 @@ namespace tolvex::testing {
 namespace {
 
 class InformacjaTest : public MainWindowTest {
-protected:
+  protected:
     void Record() {
         window->Context().openUrl = [this](const QString& a) { opened.push_back(a.toStdString()); };
     }
@@ -22,7 +24,8 @@ TEST_F(InformacjaTest, LinksOpenThroughTheShellAndRestoreTheirCaptions) {
     Record();
     emit Find<LinkLabel>("LabelInternet")->clicked();
     emit Find<LinkLabel>("LabelPoczta")->clicked();
-    EXPECT_EQ(opened, (std::vector<std::string>{maker::kProgramPage.toStdString(), "mailto:autor@tolvex.example"}));
+    EXPECT_EQ(opened,
+              (std::vector<std::string>{maker::kProgramPage.toStdString(), "mailto:autor@tolvex.example"}));
     EXPECT_EQ(Text("LabelInternet"), maker::kHomePage);
     EXPECT_EQ(Text("LabelPoczta"), maker::kMail);
 
@@ -57,6 +60,22 @@ TEST_F(InformacjaTest, InformationWindowComesBeforeTheMainWindow) {
     };
     StartUp(*window, QDate(2025, 3, 15));
     EXPECT_FALSE(mainShownWhenAsked);
+}
+
+// Regression: the window advertised programs that do not exist, with an invented street address
+// and telephone number. It says what the program is, its version and licence, and links.
+TEST_F(InformacjaTest, InformationWindowSaysWhatTheProgramIs) {
+    Start();
+    QString all;
+    for (const QLabel* l : window->InformacjaForm->findChildren<QLabel*>())
+        all += l->text() + QLatin1Char('\n');
+    for (const QString& expected : {QStringLiteral("TOLVEX"), QStringLiteral("Wersja ") + maker::kVersion,
+                                    QStringLiteral("GNU GPL w wersji 3"), maker::kMail, maker::kHomePage})
+        EXPECT_TRUE(all.contains(expected)) << expected.toStdString();
+    for (const char* invented : {"ul. ", "tel.", "Inne programy"})
+        EXPECT_FALSE(all.contains(QString::fromUtf8(invented))) << invented;
+    EXPECT_EQ(window->InformacjaForm->PageControl->tabText(0), "O programie");
+    EXPECT_EQ(Str("Label17"), "wer. " + maker::kVersion.toStdString());
 }
 
 }  // namespace
