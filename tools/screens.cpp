@@ -7,12 +7,15 @@
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTimer>
 
 #include "app/main_window.h"
+#include "app/platform_translations.h"
 #include "app/startup.h"
 #include "info/informacja_dialog.h"
 #include "pensions/emeryt_zus_page.h"
@@ -21,6 +24,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    tolvex::InstallPolishPlatformTexts(app);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
     const QDate today = argc > 2 ? QDate::fromString(QString::fromLatin1(argv[2]), Qt::ISODate) : QDate(2025, 3, 15);
     QDir().mkpath(dir);
@@ -139,5 +143,18 @@ int main(int argc, char** argv) {
     saveWindow(*window.TabelaWynagrodzen20, QStringLiteral("zus-dialog-20"));
     choose(zus.RadioGroupWaloryzacja, 1);
     saveWindow(*window.TabelaWaloryzacyjna, QStringLiteral("zus-dialog-valorization"));
+
+    // Qt's own texts: a text field's context menu, and the three kinds of message box.
+    QMenu* menu = window.findChild<QLineEdit*>(QStringLiteral("EditPlacaBruttoZus"))->createStandardContextMenu();
+    saveWindow(*menu, QStringLiteral("context-menu"));
+    delete menu;
+    const std::pair<QMessageBox::Icon, const char*> boxes[] = {
+        {QMessageBox::Warning, "Błędnie napisana liczba(separator lub wartość)"},
+        {QMessageBox::Information, "Wydruk zapisano do pliku:\n/home/jan/Dokumenty/tolvex-kredyt.pdf"},
+        {QMessageBox::Critical, "Nieoczekiwany błąd programu"}};
+    for (const auto& [icon, text] : boxes) {
+        QMessageBox box(icon, QStringLiteral("tolvex"), QString::fromUtf8(text), QMessageBox::Ok, &window);
+        saveWindow(box, QStringLiteral("message-%1").arg(static_cast<int>(icon)));
+    }
     return 0;
 }
