@@ -179,7 +179,12 @@ bool EqualInstalments(TextFields& fields, const Inputs& in, const Date& d0, cons
 void DecreasingInstalments(TextFields& fields, const Inputs& in, const Date& d0, LoanSchedule& s) {
     const double K = in.K, r = in.r;
     const int n = in.n;
-    const double P = RoundTo2Places(static_cast<double>(static_cast<long double>(K) / n));
+    double P = RoundTo2Places(static_cast<double>(static_cast<long double>(K) / n));
+    // A part rounded up can make the first n - 1 parts overshoot the loan (100 zł over 600
+    // months: 599 x 0,17 > 100) and the last instalment negative; it is then cut to the grosz.
+    // Compared in grosze, so a loan the parts just reach keeps its rounded part.
+    if (std::fabs(static_cast<long double>(n - 1) * std::llround(P * 100)) > std::fabs(K * 100.0L) + 1e-6L)
+        P = std::trunc(static_cast<double>(K * 100.0L / n)) / 100.0;
     // The last part takes what the rounded parts leave, so the parts add up to K.
     const double PL = static_cast<double>(K - static_cast<long double>(n - 1) * P);
 

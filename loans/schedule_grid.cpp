@@ -18,6 +18,12 @@ int MonthOf(const Date& d) {
     return static_cast<int>(static_cast<unsigned>(d.month()));
 }
 
+// An instalment cell: the amount to the grosz, so that the noise of the sums behind the
+// last and the first instalment (1707,21000000005) never shows.
+std::string MoneyCell(double amount) {
+    return FormatGeneral(RoundTo2Places(amount));
+}
+
 }  // namespace
 
 const std::string& ScheduleGrid::Cell(int row, int column) const {
@@ -61,7 +67,7 @@ ScheduleGrid FillScheduleGrid(const LoanSchedule& schedule, const Date& loanDate
         const int month = first + k - 1;
         const int column = month / 12 + 1;
         const double amount = k == n ? schedule.LastInstalment : schedule.Entry(k).Amount;
-        std::string text = FormatGeneral(amount);
+        std::string text = MoneyCell(amount);
         // The sums add up what the cells show.
         columnSums[column] += ParseAmount(text);
         used[column] = true;

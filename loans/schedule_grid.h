@@ -24,8 +24,8 @@ struct ScheduleGrid {
     void SetCell(int row, int column, std::string text);
 };
 
-// FillScheduleGrid: the headings, then each instalment in the column of its year and
-// the row of its month. Instalment 1 falls in the month of the first-instalment date
+// FillScheduleGrid: the headings, then each instalment (to the grosz) in the column of its
+// year and the row of its month. Instalment 1 falls in the month of the first-instalment date
 // for equal instalments (never before the loan month) and in the month after the loan
 // month for decreasing ones. Loans of fewer than two instalments show the headings only.
 ScheduleGrid FillScheduleGrid(const LoanSchedule& schedule, const Date& loanDate, const Date& firstDueDate,

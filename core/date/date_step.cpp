@@ -14,11 +14,12 @@ namespace {
 constexpr long long kMsPerDay = 86'400'000;
 constexpr int kMinYear = 1;
 constexpr int kMaxYear = 9999;
+static_assert(kMinYear <= kFirstFieldYear && kLastFieldYear <= kMaxYear);
 
 const std::chrono::sys_days kDayZero{std::chrono::year{1899} / 12 / 30};
 
 [[noreturn]] void ThrowDateEncode() {
-    throw ConversionError("Invalid argument to date encode");
+    throw ConversionError(std::string(kDateEncodeError));
 }
 
 // Whole days and the milliseconds into the last one, rounded to the millisecond.
@@ -37,15 +38,8 @@ Split SplitSerial(DateTimeSerial v) {
     return {days, ms};
 }
 
-DateTimeSerial MinSerial() {
-    return EncodeDate(kMinYear, 1, 1);
-}
-DateTimeSerial EndSerial() {
-    return EncodeDate(kMaxYear, 12, 31) + 1;
-}
-
 void CheckInRange(DateTimeSerial v) {
-    if (!(v >= MinSerial() && v < EndSerial())) ThrowDateEncode();
+    if (!WithinFieldYears(v)) ThrowDateEncode();
 }
 
 void SkipBlanks(std::string_view text, size_t& i) {
@@ -100,6 +94,10 @@ DateTimeSerial EncodeDate(int year, int month, int day) {
                                     std::chrono::day{static_cast<unsigned>(day)}};
     if (!ymd.ok()) ThrowDateEncode();
     return static_cast<DateTimeSerial>((std::chrono::sys_days{ymd} - kDayZero).count());
+}
+
+bool WithinFieldYears(DateTimeSerial v) {
+    return v >= EncodeDate(kFirstFieldYear, 1, 1) && v < EncodeDate(kLastFieldYear, 12, 31) + 1;
 }
 
 DateTimeSerial EncodeTime(int hour, int minute, int second, int msec) {

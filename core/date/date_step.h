@@ -33,8 +33,15 @@ struct TimeParts {
     int msec = 0;
 };
 
-// Years 1 to 9999; anything else throws ConversionError("Invalid argument to date encode").
+// Years 1 to 9999; anything else throws ConversionError(kDateEncodeError).
+inline constexpr std::string_view kDateEncodeError = "Invalid argument to date encode";
 DateTimeSerial EncodeDate(int year, int month, int day);
+
+// The years a date field and its calendar offer. A date outside them would open a calendar
+// that cannot show it, so steps stop at their ends.
+inline constexpr int kFirstFieldYear = 1;
+inline constexpr int kLastFieldYear = 5000;
+bool WithinFieldYears(DateTimeSerial v);
 // Throws ConversionError("Invalid argument to time encode").
 DateTimeSerial EncodeTime(int hour, int minute, int second, int msec = 0);
 DateParts DecodeDate(DateTimeSerial v);
@@ -56,14 +63,15 @@ DateTimeSerial ParseFieldText(std::string_view text, DateFieldKind kind);
 
 // The change one step of n units makes to v. Year and Month rebuild the date with the
 // same day and time of day, so a day missing from the target month throws
-// ConversionError("Invalid argument to date encode").
+// ConversionError(kDateEncodeError).
 DateTimeSerial StepDelta(DateTimeSerial v, StepScale scale, int n);
 
 struct StepOutcome {
     std::optional<std::string> text;  // the new text, when the step changes it
     std::optional<Message> message;
 };
-// One press of an arrow on a field holding `text`: back with a negative n.
+// One press of an arrow on a field holding `text`: back with a negative n. A date beyond
+// the field's years is refused with kDateEncodeError.
 StepOutcome StepFieldText(std::string_view text, DateFieldKind kind, StepScale scale, int n);
 
 }  // namespace tolvex

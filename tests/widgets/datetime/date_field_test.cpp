@@ -7,6 +7,7 @@
 #include <QSpinBox>
 
 #include "date_field_fixture.h"
+#include "widgets/datetime/form_calendar.h"
 #include "widgets/datetime/form_set_increment.h"
 
 namespace tolvex::testing {
@@ -16,40 +17,58 @@ using B = TButtonOption;
 using S = TIncrementScale;
 using DateFieldTest = DateFieldFixture;
 
-TEST_F(DateFieldTest, ArrowButtonsStepTheText) {
+TEST_F(DateFieldTest, ButtonsStepTheTextOrKeepIt) {
+    enum Press { Up, Down, Calendar };
+    const auto date = B::btnCalendar | B::btnIncrement, dateTime = date | B::btnClock;
+    const char* refused = "Invalid argument to date encode";
     struct Case {
         const char* label;
         TButtonOptions buttons;
         TIncrementScale scale;
         int by;
         const char* text;
-        bool up;
+        Press press;
         const char *after, *message;
     } cases[] = {
         // The stepping rules are the date step's; here the buttons choose the kind of text and the sign.
         // clang-format off
-        {"31 January up a month", B::btnCalendar | B::btnIncrement, S::Month, 1, "2024-01-31", true,
-         "2024-01-31", "Invalid argument to date encode"},
-        {"January down 13 months", B::btnCalendar | B::btnIncrement, S::Month, 13, "2024-01-10", false,
-         "2022-12-10", nullptr},
-        {"clock past midnight", B::btnClock | B::btnIncrement, S::Hour, 1, "23:30:00", true, "00:30:00",
+        {"31 January up a month", date, S::Month, 1, "2024-01-31", Up, "2024-01-31", refused},
+        {"January down 13 months", date, S::Month, 13, "2024-01-10", Down, "2022-12-10", nullptr},
+        {"clock past midnight", B::btnClock | B::btnIncrement, S::Hour, 1, "23:30:00", Up, "00:30:00", nullptr},
+        {"date and time by minutes", dateTime, S::Minute, 45, "2024-12-31 23:30:00", Up, "2025-01-01 00:15:00",
          nullptr},
-        {"date and time by minutes", B::btnCalendar | B::btnClock | B::btnIncrement, S::Minute, 45,
-         "2024-12-31 23:30:00", true, "2025-01-01 00:15:00", nullptr},
-        {"arrows only still a date", TButtonOptions(B::btnIncrement), S::Week, 1, "2024-12-30", true,
-         "2025-01-06", nullptr},
-        {"not a time", B::btnClock | B::btnIncrement, S::Second, 1, "12:61", true, "12:61",
+        {"arrows only still a date", TButtonOptions(B::btnIncrement), S::Week, 1, "2024-12-30", Up, "2025-01-06",
+         nullptr},
+        {"not a time", B::btnClock | B::btnIncrement, S::Second, 1, "12:61", Up, "12:61",
          "'12:61' is not a valid time"},
+        // The field keeps to the years its calendar offers, 1 to 5000, at both ends.
+        {"last day up a day", date, S::Day, 1, "5000-12-31", Up, "5000-12-31", refused},
+        {"into the last day", date, S::Day, 1, "5000-12-30", Up, "5000-12-31", nullptr},
+        {"last year up a year", date, S::Year, 1, "5000-06-15", Up, "5000-06-15", refused},
+        {"last hour up an hour", dateTime, S::Hour, 1, "5000-12-31 23:30:00", Up, "5000-12-31 23:30:00", refused},
+        {"first day down a day", date, S::Day, 1, "0001-01-01", Down, "0001-01-01", refused},
+        {"into the first day", date, S::Day, 1, "0001-01-02", Down, "0001-01-01", nullptr},
+        {"calendar on the last day", date, S::Day, 1, "5000-12-31", Calendar, "5000-12-31", nullptr},
+        {"calendar on the first day", date, S::Day, 1, "0001-01-01", Calendar, "0001-01-01", nullptr},
+        {"calendar past the last year", date, S::Day, 1, "5001-01-01", Calendar, "5001-01-01", refused},
+        {"calendar on a text not a date", date, S::Day, 1, "15.03.2025", Calendar, "15.03.2025",
+         "15.03.2025 is not a valid date"},
         // clang-format on
     };
+    Answer<TFormCalendar>(nullptr, false);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
         field->SetButtons(c.buttons);
         field->SetIncrementScale(c.scale);
         field->SetIncrementBy(c.by);
         field->setText(c.text);
-        QTest::mouseClick(c.up ? field->UpButton() : field->DownButton(), Qt::LeftButton, {}, QPoint(2, 2));
+        const int before = opened;
+        TComponentButton* button = c.press == Up     ? field->UpButton()
+                                   : c.press == Down ? field->DownButton()
+                                                     : field->CalendarButton();
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(2, 2));
         EXPECT_EQ(Text(), c.after);
+        EXPECT_EQ(opened - before, c.press == Calendar && c.message != refused ? 1 : 0);
         EXPECT_EQ(Messages(), c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
     }
     field->setText("");
@@ -89,22 +108,16 @@ TEST_F(DateFieldTest, KeysStepTheDateButNeverEditIt) {
 }
 
 TEST_F(DateFieldTest, IncrementByOutsideItsRangeIsRefused) {
-    struct Case {
-        int by, kept;
-        bool warned;
-    } cases[] = {
-        {0, 0, false}, {32766, 32766, false}, {32767, 32766, true}, {-1, 32766, true}, {5, 5, false}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.by);
-        field->SetIncrementBy(c.by);
-        EXPECT_EQ(field->IncrementBy(), c.kept);
-        if (c.warned) {
-            ASSERT_EQ(sink.messages.size(), 1u);
-            EXPECT_EQ(sink.messages[0].kind, Message::Kind::Warning);
-            EXPECT_EQ(Messages(), std::vector<std::string>{"\"Increment By\" must be between 0 and 32767"});
-        } else {
-            EXPECT_TRUE(Messages().empty());
+    for (const auto& [by, kept] : {std::pair{0, 0}, {32766, 32766}, {32767, 32766}, {-1, 32766}, {5, 5}}) {
+        SCOPED_TRACE(by);
+        field->SetIncrementBy(by);
+        EXPECT_EQ(field->IncrementBy(), kept);
+        if (by != kept) {
+            EXPECT_EQ(sink.messages.at(0).kind, Message::Kind::Warning);
         }
+        EXPECT_EQ(Messages(), by == kept
+                                  ? std::vector<std::string>{}
+                                  : std::vector<std::string>{"\"Increment By\" must be between 0 and 32767"});
     }
 }
 
