@@ -11,12 +11,12 @@ QString HelpTopic(int contextNumber);
 
 class HelpWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit HelpWindow(QWidget* parent = nullptr);
     void ShowTopic(int contextNumber);
     QString CurrentTopic() const;
 
-private:
+  private:
     QTextBrowser* browser_;
 };
 

@@ -130,7 +130,8 @@ TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* par
     TabelaWynagrodzen = std::make_unique<TTabelaWynagrodzen>(ctx_, this);
     TabelaWaloryzacyjna = std::make_unique<TTabelaWaloryzacyjna>(ctx_, this);
     TabelaWynagrodzen20 = std::make_unique<TTabelaWynagrodzen20>(ctx_, this);
-    TabSheet9->AttachIndexDialogs(TabelaWynagrodzen.get(), TabelaWynagrodzen20.get(), TabelaWaloryzacyjna.get());
+    TabSheet9->AttachIndexDialogs(TabelaWynagrodzen.get(), TabelaWynagrodzen20.get(),
+                                  TabelaWaloryzacyjna.get());
 }
 
 TKalkulator_Finansowy::~TKalkulator_Finansowy() = default;
@@ -143,7 +144,8 @@ HelpWindow& TKalkulator_Finansowy::Help() {
 
 void TKalkulator_Finansowy::ConnectPageButtons() {
     auto wire = [this](const char* name, void (TKalkulator_Finansowy::*slot)()) {
-        if (auto* b = plec->findChild<QPushButton*>(QString::fromLatin1(name))) connect(b, &QPushButton::clicked, this, slot);
+        if (auto* b = plec->findChild<QPushButton*>(QString::fromLatin1(name)))
+            connect(b, &QPushButton::clicked, this, slot);
     };
     wire("WyjsciePom", &TKalkulator_Finansowy::WyjsciePomClick);
     wire("WyjsciePom1", &TKalkulator_Finansowy::WyjsciePom1Click);
@@ -166,25 +168,56 @@ void TKalkulator_Finansowy::WyjscieClick() {
     TabSheet1->ResetAwardNet();
     close();
 }
-void TKalkulator_Finansowy::WyjsciePomClick() { WyjscieClick(); }
-void TKalkulator_Finansowy::WyjsciePom1Click() { close(); }
-void TKalkulator_Finansowy::WyjsciePom2Click() { close(); }
-void TKalkulator_Finansowy::WyjsciePom4Click() { close(); }
-void TKalkulator_Finansowy::WyjsciePom5Click() { close(); }
-void TKalkulator_Finansowy::WyjsciePom6Click() { close(); }
-void TKalkulator_Finansowy::WyjsciePom7Click() { close(); }
+void TKalkulator_Finansowy::WyjsciePomClick() {
+    WyjscieClick();
+}
+void TKalkulator_Finansowy::WyjsciePom1Click() {
+    close();
+}
+void TKalkulator_Finansowy::WyjsciePom2Click() {
+    close();
+}
+void TKalkulator_Finansowy::WyjsciePom4Click() {
+    close();
+}
+void TKalkulator_Finansowy::WyjsciePom5Click() {
+    close();
+}
+void TKalkulator_Finansowy::WyjsciePom6Click() {
+    close();
+}
+void TKalkulator_Finansowy::WyjsciePom7Click() {
+    close();
+}
 
-void TKalkulator_Finansowy::Pomoc1Click() { ctx_.showHelp(1); }
-void TKalkulator_Finansowy::pomoc2Click() { ctx_.showHelp(2); }
-void TKalkulator_Finansowy::Pomoc3Click() { ctx_.showHelp(3); }
-void TKalkulator_Finansowy::Pomoc4Click() { ctx_.showHelp(4); }
-void TKalkulator_Finansowy::Pomoc5Click() { ctx_.showHelp(5); }
-void TKalkulator_Finansowy::Pomoc6Click() { ctx_.showHelp(6); }
-void TKalkulator_Finansowy::Pomoc7Click() { ctx_.showHelp(7); }
-void TKalkulator_Finansowy::Pomoc_ZUSClick() { ctx_.showHelp(8); }
+void TKalkulator_Finansowy::Pomoc1Click() {
+    ctx_.showHelp(1);
+}
+void TKalkulator_Finansowy::pomoc2Click() {
+    ctx_.showHelp(2);
+}
+void TKalkulator_Finansowy::Pomoc3Click() {
+    ctx_.showHelp(3);
+}
+void TKalkulator_Finansowy::Pomoc4Click() {
+    ctx_.showHelp(4);
+}
+void TKalkulator_Finansowy::Pomoc5Click() {
+    ctx_.showHelp(5);
+}
+void TKalkulator_Finansowy::Pomoc6Click() {
+    ctx_.showHelp(6);
+}
+void TKalkulator_Finansowy::Pomoc7Click() {
+    ctx_.showHelp(7);
+}
+void TKalkulator_Finansowy::Pomoc_ZUSClick() {
+    ctx_.showHelp(8);
+}
 
 void TKalkulator_Finansowy::plecChange(int) {
-    if (auto* odsetki = findChild<QLineEdit*>(QStringLiteral("EditOdsetki")); odsetki && odsetki->text().isEmpty())
+    if (auto* odsetki = findChild<QLineEdit*>(QStringLiteral("EditOdsetki"));
+        odsetki && odsetki->text().isEmpty())
         odsetki->setText(QStringLiteral("0,00 zł"));
 }
 

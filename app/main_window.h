@@ -31,7 +31,7 @@ class TTabelaWaloryzacyjna;
 
 class TKalkulator_Finansowy : public QWidget {
     Q_OBJECT
-public:
+  public:
     // `messages` receives every message of the program; the window does not own it.
     explicit TKalkulator_Finansowy(MessageSink& messages, QWidget* parent = nullptr);
     ~TKalkulator_Finansowy() override;
@@ -62,7 +62,7 @@ public:
     std::unique_ptr<TTabelaWaloryzacyjna> TabelaWaloryzacyjna;
     std::unique_ptr<TTabelaWynagrodzen20> TabelaWynagrodzen20;
 
-public slots:
+  public slots:
     void WyjscieClick();
     void WyjsciePomClick();
     void WyjsciePom1Click();
@@ -81,10 +81,10 @@ public slots:
     void Pomoc_ZUSClick();
     void plecChange(int index);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void ConnectPageButtons();
 
     UiContext ctx_;

@@ -10,12 +10,12 @@ namespace tolvex {
 
 class TolvexApplication : public QApplication {
     Q_OBJECT
-public:
+  public:
     TolvexApplication(int& argc, char** argv) : QApplication(argc, argv) {}
     void SetMessageSink(MessageSink* sink) { sink_ = sink; }
     bool notify(QObject* receiver, QEvent* event) override;
 
-private:
+  private:
     MessageSink* sink_ = nullptr;
 };
 

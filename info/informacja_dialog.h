@@ -13,7 +13,7 @@ class LinkLabel;
 
 class TInformacja : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TInformacja(const UiContext& ctx, QWidget* parent = nullptr);
 
     QTabWidget* PageControl;
@@ -21,16 +21,16 @@ public:
     LinkLabel* LabelInternet;
     QPushButton* BitBtn1;
 
-signals:
+  signals:
     // "OK" was pressed: the main window puts the allowances panel in its start state.
     void okPressed();
 
-public slots:
+  public slots:
     void BitBtn1Click();
     void LabelInternetClick();
     void LabelPocztaClick();
 
-private:
+  private:
     const UiContext& ctx_;
 };
 

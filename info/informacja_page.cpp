@@ -9,11 +9,13 @@
 
 namespace tolvex {
 
-InformacjaPage::InformacjaPage(UiContext& ctx, QWidget* parent) : Page(QStringLiteral("Informacja"), ctx, parent) {
+InformacjaPage::InformacjaPage(UiContext& ctx, QWidget* parent)
+    : Page(QStringLiteral("Informacja"), ctx, parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(40, 40, 40, 40);
     layout->setSpacing(10);
-    LabelInformacja = new QLabel(QStringLiteral("Jeżeli podoba Ci się program TOLVEX to odwiedź jego stronę:"), this);
+    LabelInformacja =
+        new QLabel(QStringLiteral("Jeżeli podoba Ci się program TOLVEX to odwiedź jego stronę:"), this);
     LabelInformacja->setObjectName(QStringLiteral("LabelInformacja"));
     LabelInternet = new LinkLabel(QStringLiteral("LabelInternet"), maker::kHomePage, this);
     LabelInformacja1 = new QLabel(QStringLiteral("Napisz do autora programu:"), this);
@@ -47,7 +49,9 @@ void InformacjaPage::InformacjaDragDrop() {
     LabelInternet->setText(maker::kProgramPage);
 }
 
-void InformacjaPage::dragEnterEvent(QDragEnterEvent* event) { event->acceptProposedAction(); }
+void InformacjaPage::dragEnterEvent(QDragEnterEvent* event) {
+    event->acceptProposedAction();
+}
 
 void InformacjaPage::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();

@@ -11,7 +11,7 @@ class LinkLabel;
 
 class InformacjaPage : public Page {
     Q_OBJECT
-public:
+  public:
     InformacjaPage(UiContext& ctx, QWidget* parent = nullptr);
 
     QLabel* LabelInformacja;
@@ -19,12 +19,12 @@ public:
     QLabel* LabelInformacja1;
     LinkLabel* LabelPoczta;
 
-public slots:
+  public slots:
     void LabelInternetClick();
     void LabelPocztaClick();
     void InformacjaDragDrop();
 
-protected:
+  protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 };

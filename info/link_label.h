@@ -7,14 +7,14 @@ namespace tolvex {
 
 class LinkLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     LinkLabel(const QString& objectName, const QString& text, QWidget* parent = nullptr);
     void SetLinkLook();
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 

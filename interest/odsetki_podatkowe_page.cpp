@@ -24,8 +24,6 @@ namespace {
 constexpr int kGridRows = 50;
 constexpr int kColumnWidths[] = {40, 89, 72, 120};
 
-
-
 QString Zl(double value) {
     return Q(AppendZlSuffix(FormatMoney(value)));
 }
@@ -56,9 +54,10 @@ OdsetkiPodatkowePage::OdsetkiPodatkowePage(UiContext& ctx, QWidget* parent)
     int width = 2 * StringGrid1->frameWidth() + StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     for (int c = 0; c < 4; ++c) {
         // The classic widths were made for a smaller font; "Razem" must still fit its cell.
-        const int w = c == 0 ? std::max(kColumnWidths[c], StringGrid1->fontMetrics().horizontalAdvance(
-                                                                QStringLiteral("Razem")) + 12)
-                             : kColumnWidths[c];
+        const int w =
+            c == 0 ? std::max(kColumnWidths[c],
+                              StringGrid1->fontMetrics().horizontalAdvance(QStringLiteral("Razem")) + 12)
+                   : kColumnWidths[c];
         StringGrid1->setColumnWidth(c, w);
         width += w;
     }

@@ -20,7 +20,6 @@ namespace {
 const QString kZero = QStringLiteral("0,00");
 const QColor kInfoBackground(255, 255, 225);
 
-
 QLineEdit* OutputField(const char* name, QWidget* parent) {
     auto* e = Named(new QLineEdit(kZero, parent), name);
     e->setReadOnly(true);
@@ -202,7 +201,8 @@ void RatyKredytPage::PrzeliczRatyClick() {
     lastLoan_ = std::move(outcome);
     const auto unit = static_cast<PeriodUnit>(RadioGroup4->ItemIndex() == 1 ? 1 : 0);
     try {
-        ShowScheduleGrid(FillScheduleGrid(lastLoan_.Schedule, lastLoan_.LoanDate, lastLoan_.FirstDueDate, unit));
+        ShowScheduleGrid(
+            FillScheduleGrid(lastLoan_.Schedule, lastLoan_.LoanDate, lastLoan_.FirstDueDate, unit));
     } catch (const ConversionError& error) {
         ClearScheduleGrid();
         ctx_.Say(error.what());

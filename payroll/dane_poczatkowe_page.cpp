@@ -28,8 +28,9 @@ DanePoczatkowePage::DanePoczatkowePage(UiContext& ctx, QWidget* parent)
     grid->addWidget(Heading(QStringLiteral("PRACOWNIK"), this), 1, 3);
     grid->addWidget(Heading(QStringLiteral("FIRMA"), this), 1, 4);
 
-    QLineEdit** percent[] = {&EditWypadkowe_proc, &EditEmerytalne_proc, &EditRentowe_proc, &EditChorobowe_proc,
-                             &EditFundusz_proc,   &EditZdrowotne_proc,  &EditFGSP_proc};
+    QLineEdit** percent[] = {&EditWypadkowe_proc, &EditEmerytalne_proc, &EditRentowe_proc,
+                             &EditChorobowe_proc, &EditFundusz_proc,    &EditZdrowotne_proc,
+                             &EditFGSP_proc};
     for (int r = 0; r < 7; ++r) {
         const ContributionRow& row = kContributionRows[r];
         auto* e = new QLineEdit(Q(row.percentText), this);
@@ -79,11 +80,13 @@ DanePoczatkowePage::DanePoczatkowePage(UiContext& ctx, QWidget* parent)
     EditZUS_OFE = NamedEdit(this, "EditZUS_OFE", QStringLiteral("14,3442"), true,
                             QStringLiteral("procent składki przekazywanej z ZUS do II OFE"));
     auto* ofe = new QGridLayout;
-    ofe->addWidget(new QLabel(QStringLiteral("Procent zarobku brutto(bez kosztów) przekazywany do II filaru OFE"), this),
-                   0, 0);
+    ofe->addWidget(
+        new QLabel(QStringLiteral("Procent zarobku brutto(bez kosztów) przekazywany do II filaru OFE"), this),
+        0, 0);
     ofe->addWidget(EditBRUTTO_OFE, 0, 1);
-    ofe->addWidget(new QLabel(QStringLiteral("Procent składki emerytalnej przekazywanej z ZUS do II filaru OFE"), this),
-                   1, 0);
+    ofe->addWidget(
+        new QLabel(QStringLiteral("Procent składki emerytalnej przekazywanej z ZUS do II filaru OFE"), this),
+        1, 0);
     ofe->addWidget(EditZUS_OFE, 1, 1);
     ofe->setColumnStretch(2, 1);
     EditBRUTTO_OFE->setMaximumWidth(90);
@@ -93,16 +96,18 @@ DanePoczatkowePage::DanePoczatkowePage(UiContext& ctx, QWidget* parent)
 
     Edytuj = NamedButton(this, "Edytuj", QStringLiteral("&Edytuj"),
                          QStringLiteral("Kliknięcie tego przycisku pozwala zmienić procent składek ZUS"));
-    Zablokuj = NamedButton(this, "Zablokuj", QStringLiteral("&Zablokuj"), QStringLiteral("Blokuje wprowadzanie zmian "));
+    Zablokuj = NamedButton(this, "Zablokuj", QStringLiteral("&Zablokuj"),
+                           QStringLiteral("Blokuje wprowadzanie zmian "));
     Pomoc4 = MakeHelpButton(QStringLiteral("Pomoc4"), 4);
     layout->addLayout(ButtonRow({Edytuj, Zablokuj, Pomoc4}));
     connect(Edytuj, &QPushButton::clicked, this, &DanePoczatkowePage::EdytujClick);
     connect(Zablokuj, &QPushButton::clicked, this, &DanePoczatkowePage::ZablokujClick);
 
-    for (auto* e : {EditWypadkowe_proc, EditEmerytalne_proc, EditChorobowe_proc, EditFundusz_proc, EditZdrowotne_proc,
-                    EditFGSP_proc})
+    for (auto* e : {EditWypadkowe_proc, EditEmerytalne_proc, EditChorobowe_proc, EditFundusz_proc,
+                    EditZdrowotne_proc, EditFGSP_proc})
         AttachAmountField(e, rules::CheckLateConvert(), ctx_);
-    AttachAmountField(EditRentowe_proc, rules::Make(ChangeRule::Check, ClickRule::None, ExitRule::FillAndConvert), ctx_);
+    AttachAmountField(EditRentowe_proc,
+                      rules::Make(ChangeRule::Check, ClickRule::None, ExitRule::FillAndConvert), ctx_);
 
     // Locked at design time: flat and read-only, boxes showing their state but disabled.
     for (auto* e : EditableRates()) SetLocked(e, true);
@@ -112,9 +117,9 @@ DanePoczatkowePage::DanePoczatkowePage(UiContext& ctx, QWidget* parent)
 }
 
 std::array<QLineEdit*, 9> DanePoczatkowePage::EditableRates() const {
-    return {EditWypadkowe_proc, EditEmerytalne_proc, EditRentowePracownik_Proc, EditRentowePracodawca_Proc,
-            EditChorobowe_proc, EditFundusz_proc,    EditZdrowotne_proc,        EditZdrowotne_proc_1,
-            EditFGSP_proc};
+    return {EditWypadkowe_proc,         EditEmerytalne_proc,  EditRentowePracownik_Proc,
+            EditRentowePracodawca_Proc, EditChorobowe_proc,   EditFundusz_proc,
+            EditZdrowotne_proc,         EditZdrowotne_proc_1, EditFGSP_proc};
 }
 
 void DanePoczatkowePage::SetLocked(QLineEdit* edit, bool locked) {

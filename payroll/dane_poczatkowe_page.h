@@ -13,7 +13,7 @@ namespace tolvex {
 
 class DanePoczatkowePage : public Page {
     Q_OBJECT
-public:
+  public:
     DanePoczatkowePage(UiContext& ctx, QWidget* parent = nullptr);
     void StartUp(const QDate& today) override;
 
@@ -28,11 +28,11 @@ public:
     QPushButton* Zablokuj;
     QPushButton* Pomoc4;
 
-public slots:
+  public slots:
     void EdytujClick();
     void ZablokujClick();
 
-private:
+  private:
     // The fields that unlocking makes editable, in the order it does so.
     std::array<QLineEdit*, 9> EditableRates() const;
     static void SetLocked(QLineEdit* edit, bool locked);

@@ -91,8 +91,10 @@ PlacePage::PlacePage(UiContext& ctx, QWidget* parent) : Page(QStringLiteral("Tab
     // The gross and net fields work as a pair.
     AttachAmountField(EditPlacaBrutto, rules::Check(), ctx_);
     connect(EditPlacaBrutto, &QLineEdit::textChanged, this, &PlacePage::EditPlacaBruttoChange);
-    connect(ClickNotifierOf(EditPlacaBrutto), &ClickNotifier::clicked, this, &PlacePage::EditPlacaBruttoClick);
-    connect(ClickNotifierOf(EditPlacaBrutto), &ClickNotifier::clicked, this, &PlacePage::EditPlacaBruttoMouseUp);
+    connect(ClickNotifierOf(EditPlacaBrutto), &ClickNotifier::clicked, this,
+            &PlacePage::EditPlacaBruttoClick);
+    connect(ClickNotifierOf(EditPlacaBrutto), &ClickNotifier::clicked, this,
+            &PlacePage::EditPlacaBruttoMouseUp);
     AttachAmountField(Edit_Netto, rules::Check(), ctx_);
     connect(ClickNotifierOf(Edit_Netto), &ClickNotifier::clicked, this, &PlacePage::Edit_NettoClick);
 
@@ -100,9 +102,10 @@ PlacePage::PlacePage(UiContext& ctx, QWidget* parent) : Page(QStringLiteral("Tab
         AttachAmountField(e, rules::CheckLateConvert(), ctx_);
     for (auto* e : {EditPodstawaOpodat_Zdrowotne, EditPodstawa_do_Podatku, Edit_Zdrowotne, Edit_Podatek})
         AttachAmountField(e, rules::Result(), ctx_);
-    for (auto* e : {EditPremia, EditSzkodliwe, EditNadgodziny, EditZaUrlop, EditZaChorobe, EditNagrody, EditDodatek1,
-                    EditDodatek2, EditDodatek3, EditUbezpieczenie, EditRata, EditSkladka, EditSkladkaZw, EditKomornik,
-                    EditPotracenia1, EditPotracenia2, EditPotracenia3, EditPotracenia4})
+    for (auto* e :
+         {EditPremia, EditSzkodliwe, EditNadgodziny, EditZaUrlop, EditZaChorobe, EditNagrody, EditDodatek1,
+          EditDodatek2, EditDodatek3, EditUbezpieczenie, EditRata, EditSkladka, EditSkladkaZw, EditKomornik,
+          EditPotracenia1, EditPotracenia2, EditPotracenia3, EditPotracenia4})
         AttachAmountField(e, rules::Check(ClickRule::ClearAlways), ctx_);
 }
 
@@ -137,8 +140,10 @@ QWidget* PlacePage::BuildTaxYearRow() {
     rateLayout->addWidget(new QLabel(QStringLiteral("%"), rate));
     const Column columns[] = {
         {new QLabel(QStringLiteral("Rok podatkowy"), box), SpinEditJakiRok, 2},
-        {TwoLineCaption(box, QStringLiteral("Koszty uzysk."), QStringLiteral(" przychodu")), EditKosztyUzyskPrzychodu, 2},
-        {TwoLineCaption(box, QStringLiteral("Jakie koszty "), QStringLiteral("uzyskania przych.")), ComboBoxJakieKoszty, 3},
+        {TwoLineCaption(box, QStringLiteral("Koszty uzysk."), QStringLiteral(" przychodu")),
+         EditKosztyUzyskPrzychodu, 2},
+        {TwoLineCaption(box, QStringLiteral("Jakie koszty "), QStringLiteral("uzyskania przych.")),
+         ComboBoxJakieKoszty, 3},
         {TwoLineCaption(box, QStringLiteral("Ulga "), QStringLiteral("podatkowa")), EditUlgaPodatkowa, 2},
         {TwoLineCaption(box, QStringLiteral("Skala "), QStringLiteral("podatkowa")), rate, 2},
         {new QLabel(QStringLiteral("Płaca minimalna: "), box), EditPlacaMinimalna, 2},
@@ -153,7 +158,8 @@ QWidget* PlacePage::BuildTaxYearRow() {
         ++c;
     }
     LabelInfoLiczeniaPlac =
-        NamedLabel(box, "LabelInfoLiczeniaPlac", QStringLiteral("Roczna ulga podatkowa w wysokości 3600 zł(300 zł/m-c) "));
+        NamedLabel(box, "LabelInfoLiczeniaPlac",
+                   QStringLiteral("Roczna ulga podatkowa w wysokości 3600 zł(300 zł/m-c) "));
     grid->addWidget(LabelInfoLiczeniaPlac, 2, 0, 1, c);
     return box;
 }
@@ -175,7 +181,8 @@ QWidget* PlacePage::BuildPayFields() {
     ComboBoxEtat->setToolTip(QStringLiteral("Działa gdy liczymy płacę od brutta"));
     ComboBoxEtat->setEditable(true);
     ComboBoxEtat->setInsertPolicy(QComboBox::NoInsert);
-    ComboBoxEtat->addItems({"8/8", "7/8", "6/8", "5/8", "4/8", "3/8", "2/8", "1/8", "4/5", "3/5", "2/5", "1/5"});
+    ComboBoxEtat->addItems(
+        {"8/8", "7/8", "6/8", "5/8", "4/8", "3/8", "2/8", "1/8", "4/5", "3/5", "2/5", "1/5"});
     ComboBoxEtat->setCurrentIndex(-1);
     ComboBoxEtat->setEditText(QStringLiteral("8/8"));
     EditBruttoCalyEtat = NamedEdit(pay, "EditBruttoCalyEtat", {}, true);
@@ -219,8 +226,9 @@ QWidget* PlacePage::BuildPayFields() {
     auto* actions = new QWidget(area);
     auto* col = new QVBoxLayout(actions);
     col->setContentsMargins(0, 0, 0, 0);
-    Wylicz = NamedButton(actions, "Wylicz", QStringLiteral("Wylicz &płacę"),
-                         QStringLiteral("Wyliczenie płacy netto(brutto), zaliczki podatku i składki zdrowotnej"));
+    Wylicz =
+        NamedButton(actions, "Wylicz", QStringLiteral("Wylicz &płacę"),
+                    QStringLiteral("Wyliczenie płacy netto(brutto), zaliczki podatku i składki zdrowotnej"));
     WyliczEmeryture = NamedButton(actions, "WyliczEmeryture", QStringLiteral("Wylicz Emeryturę"));
     WyliczJubil = NamedButton(actions, "WyliczJubil", QStringLiteral("Liczenie nagród "),
                               QStringLiteral("Liczenie nagród netto (odejmowany tylko podatek)"));
@@ -296,8 +304,8 @@ QWidget* PlacePage::BuildAllowancesPanel() {
                {label(GroupBoxPotracenia, "Potrącenia 2"), &EditPotracenia2},
                {label(GroupBoxPotracenia, "Potrącenia 3"), &EditPotracenia3},
                {label(GroupBoxPotracenia, "Potrącenia 4"), &EditPotracenia4}},
-              {"EditUbezpieczenie", "EditRata", "EditSkladka", "EditSkladkaZw", "EditKomornik", "EditPotracenia1",
-               "EditPotracenia2", "EditPotracenia3", "EditPotracenia4"});
+              {"EditUbezpieczenie", "EditRata", "EditSkladka", "EditSkladkaZw", "EditKomornik",
+               "EditPotracenia1", "EditPotracenia2", "EditPotracenia3", "EditPotracenia4"});
 
     Panel3 = new QWidget(Panel2);
     Panel3->setObjectName(QStringLiteral("Panel3"));
@@ -305,17 +313,20 @@ QWidget* PlacePage::BuildAllowancesPanel() {
     side->setContentsMargins(0, 0, 0, 0);
     CheckBoxDodatkiPotracenia = new QCheckBox(QStringLiteral("Dodatki i potrącenia"), Panel3);
     CheckBoxDodatkiPotracenia->setObjectName(QStringLiteral("CheckBoxDodatkiPotracenia"));
-    CheckBoxDodatkiPotracenia->setToolTip(QStringLiteral("Zaznaczenie pozwala wprowadzać dodatki i potrącenia "));
-    RadioGroupJakaPremia = new RadioGroup(QStringLiteral("RadioGroupJakaPremia"), QStringLiteral("Premia podana jako"),
-                                          {QStringLiteral("%"), QStringLiteral("zł")}, 2, Panel3);
+    CheckBoxDodatkiPotracenia->setToolTip(
+        QStringLiteral("Zaznaczenie pozwala wprowadzać dodatki i potrącenia "));
+    RadioGroupJakaPremia =
+        new RadioGroup(QStringLiteral("RadioGroupJakaPremia"), QStringLiteral("Premia podana jako"),
+                       {QStringLiteral("%"), QStringLiteral("zł")}, 2, Panel3);
     RadioGroupJakaPremia->SetItemIndex(0);
     side->addWidget(CheckBoxDodatkiPotracenia);
     side->addWidget(RadioGroupJakaPremia);
     side->addStretch(1);
 
     EditNazwiskoImie = NamedEdit(Panel2, "EditNazwiskoImie");
-    DrukujPlace = NamedButton(Panel2, "DrukujPlace", QStringLiteral("Drukuj płace"),
-                              QStringLiteral("Drukowanie płacy ze składnikami i wprowadzonym nazwiskiem na drukarce"));
+    DrukujPlace =
+        NamedButton(Panel2, "DrukujPlace", QStringLiteral("Drukuj płace"),
+                    QStringLiteral("Drukowanie płacy ze składnikami i wprowadzonym nazwiskiem na drukarce"));
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(new QLabel(QStringLiteral("Nazwisko i Imię:"), Panel2));
     nameRow->addWidget(EditNazwiskoImie, 1);
@@ -337,31 +348,40 @@ void PlacePage::StartUp(const QDate& today) {
     SpinEditJakiRok->setValue(today.year());
     RunCalculation(window(), ctx_, [&](TextFields& f) { WriteStartUpTaxYear(f, today.year()); });
     EditPlacaBrutto->setText(QStringLiteral("0,00"));
-    const QString zero = IsAmount(S(EditPlacaBrutto->text())) ? QStringLiteral("0,00") : QStringLiteral("0.00");
-    for (auto* e : {EditPlacaBrutto, EditPodstawaOpodat_Zdrowotne, EditPodstawa_do_Podatku, Edit_Netto, Edit_Zdrowotne,
-                    Edit_Podatek})
+    const QString zero =
+        IsAmount(S(EditPlacaBrutto->text())) ? QStringLiteral("0,00") : QStringLiteral("0.00");
+    for (auto* e : {EditPlacaBrutto, EditPodstawaOpodat_Zdrowotne, EditPodstawa_do_Podatku, Edit_Netto,
+                    Edit_Zdrowotne, Edit_Podatek})
         e->setText(zero);
 }
 
 void PlacePage::SpinEditJakiRokChange() {
     if (!ctx_.mainWindowShown) return;
     const int costType = ComboBoxJakieKoszty->findText(ComboBoxJakieKoszty->currentText(), Qt::MatchExactly);
-    RunCalculation(window(), ctx_, [&](TextFields& f) { WriteYearChange(f, SpinEditJakiRok->Year(), costType); });
+    RunCalculation(window(), ctx_,
+                   [&](TextFields& f) { WriteYearChange(f, SpinEditJakiRok->Year(), costType); });
 }
 
 void PlacePage::ComboBoxJakieKosztyChange() {
     if (!ctx_.mainWindowShown) return;
     const int costType = ComboBoxJakieKoszty->findText(ComboBoxJakieKoszty->currentText(), Qt::MatchExactly);
-    RunCalculation(window(), ctx_, [&](TextFields& f) { WriteCostTypeChange(f, SpinEditJakiRok->Year(), costType); });
+    RunCalculation(window(), ctx_,
+                   [&](TextFields& f) { WriteCostTypeChange(f, SpinEditJakiRok->Year(), costType); });
 }
 
 void PlacePage::Run(void (*calculation)(TextFields&, AwardState&)) {
     RunCalculation(window(), ctx_, [&](TextFields& f) { calculation(f, award_); });
 }
 
-void PlacePage::WyliczClick() { Run(&CalculateSalary); }
-void PlacePage::WyliczEmerytureClick() { Run(&CalculatePension); }
-void PlacePage::WyliczJubilClick() { Run(&CalculateAward); }
+void PlacePage::WyliczClick() {
+    Run(&CalculateSalary);
+}
+void PlacePage::WyliczEmerytureClick() {
+    Run(&CalculatePension);
+}
+void PlacePage::WyliczJubilClick() {
+    Run(&CalculateAward);
+}
 
 void PlacePage::SpinButtonKrotnoscUpClick() {
     RunCalculation(window(), ctx_, [&](TextFields& f) { StepAwardMultiple(f, award_, true); });
@@ -378,11 +398,13 @@ void PlacePage::SetPanelEnabled(bool enabled) {
     }
 }
 
-void PlacePage::CheckBoxDodatkiPotraceniaClick() { SetPanelEnabled(CheckBoxDodatkiPotracenia->isChecked()); }
+void PlacePage::CheckBoxDodatkiPotraceniaClick() {
+    SetPanelEnabled(CheckBoxDodatkiPotracenia->isChecked());
+}
 
 void PlacePage::RadioGroupJakaPremiaClick() {
     LabelPremia->setText(RadioGroupJakaPremia->ItemIndex() == 0 ? QStringLiteral("Premia(%)")
-                                                               : QStringLiteral("Premia(zł)"));
+                                                                : QStringLiteral("Premia(zł)"));
 }
 
 void PlacePage::EditPlacaBruttoClick() {

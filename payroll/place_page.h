@@ -24,20 +24,20 @@ class TextFields;
 // leaving the field brings the year back to the nearer bound.
 class YearSpinEdit : public QSpinBox {
     Q_OBJECT
-public:
+  public:
     explicit YearSpinEdit(QWidget* parent = nullptr);
     // The year as the handler reads it: the typed whole number, 1999 for anything else.
     int Year() const;
     void stepBy(int steps) override;
 
-protected:
+  protected:
     void focusOutEvent(QFocusEvent* event) override;
     QValidator::State validate(QString& input, int& pos) const override;
 };
 
 class PlacePage : public Page {
     Q_OBJECT
-public:
+  public:
     PlacePage(UiContext& ctx, QWidget* parent = nullptr);
 
     void StartUp(const QDate& today) override;
@@ -91,7 +91,7 @@ public:
     QPushButton* Pomoc1;
     QPushButton* WyjsciePom;
 
-public slots:
+  public slots:
     void SpinEditJakiRokChange();
     void ComboBoxJakieKosztyChange();
     void WyliczClick();
@@ -110,7 +110,7 @@ public slots:
     // The information window's "OK": the allowances panel switched off, bonus in percent.
     void ResetAllowancesPanel();
 
-private:
+  private:
     QWidget* BuildTaxYearRow();
     QWidget* BuildPayFields();
     QWidget* BuildAllowancesPanel();

@@ -11,7 +11,8 @@
 
 namespace tolvex {
 
-SkladkiZusPage::SkladkiZusPage(UiContext& ctx, QWidget* parent) : Page(QStringLiteral("TabSheet2"), ctx, parent) {
+SkladkiZusPage::SkladkiZusPage(UiContext& ctx, QWidget* parent)
+    : Page(QStringLiteral("TabSheet2"), ctx, parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);
     auto* grid = new QGridLayout;
@@ -59,7 +60,8 @@ SkladkiZusPage::SkladkiZusPage(UiContext& ctx, QWidget* parent) : Page(QStringLi
     for (int c = 2; c <= 4; ++c) grid->setColumnStretch(c, 1);
 
     Dodaj_odejmij_Zdrowotne = NamedButton(this, "Dodaj_odejmij_Zdrowotne", QStringLiteral("Bez zdrowotnego"));
-    connect(Dodaj_odejmij_Zdrowotne, &QPushButton::clicked, this, &SkladkiZusPage::Dodaj_odejmij_ZdrowotneClick);
+    connect(Dodaj_odejmij_Zdrowotne, &QPushButton::clicked, this,
+            &SkladkiZusPage::Dodaj_odejmij_ZdrowotneClick);
 
     layout->addLayout(grid);
     layout->addSpacing(12);
@@ -67,6 +69,8 @@ SkladkiZusPage::SkladkiZusPage(UiContext& ctx, QWidget* parent) : Page(QStringLi
     layout->addStretch(1);
 }
 
-void SkladkiZusPage::Dodaj_odejmij_ZdrowotneClick() { RunCalculation(window(), ctx_, &ToggleHealth); }
+void SkladkiZusPage::Dodaj_odejmij_ZdrowotneClick() {
+    RunCalculation(window(), ctx_, &ToggleHealth);
+}
 
 }  // namespace tolvex

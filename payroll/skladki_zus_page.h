@@ -13,7 +13,7 @@ namespace tolvex {
 
 class SkladkiZusPage : public Page {
     Q_OBJECT
-public:
+  public:
     SkladkiZusPage(UiContext& ctx, QWidget* parent = nullptr);
 
     // Edit1..Edit24; index 0 is Edit1.
@@ -22,7 +22,7 @@ public:
     QLabel* LabelZdrowotne;
     QPushButton* Dodaj_odejmij_Zdrowotne;
 
-public slots:
+  public slots:
     void Dodaj_odejmij_ZdrowotneClick();
 };
 

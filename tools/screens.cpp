@@ -1,8 +1,8 @@
 // Saves a picture of every page of the main window, for looking at the layout:
 //   tolvex_screens <dir> [yyyy-MM-dd]
 // Runs on any Qt platform; under Xvfb it draws as on a desktop.
-#include <QApplication>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDir>
@@ -26,7 +26,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     tolvex::InstallPolishPlatformTexts(app);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
-    const QDate today = argc > 2 ? QDate::fromString(QString::fromLatin1(argv[2]), Qt::ISODate) : QDate(2025, 3, 15);
+    const QDate today =
+        argc > 2 ? QDate::fromString(QString::fromLatin1(argv[2]), Qt::ISODate) : QDate(2025, 3, 15);
     QDir().mkpath(dir);
     tolvex::testing::RecordingMessageSink sink;
     tolvex::TKalkulator_Finansowy window(sink);
@@ -58,7 +59,9 @@ int main(int argc, char** argv) {
     auto setText = [&](const char* name, const char* text) {
         window.findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromUtf8(text));
     };
-    auto press = [&](const char* name) { window.findChild<QAbstractButton*>(QString::fromLatin1(name))->click(); };
+    auto press = [&](const char* name) {
+        window.findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+    };
     setText("DateTimePocz", "2024-01-01");
     setText("EditKwota", "1000");
     setText("EditProcent", "5");
@@ -79,8 +82,12 @@ int main(int argc, char** argv) {
     window.plec->setCurrentIndex(7);
     save(QStringLiteral("loan-decreasing"));
     // Both fund projections, the third pillar after the second.
-    for (const auto& [name, text] : {std::pair{"WynagrodzenieBrutto", "2500"}, {"Prowizja", "4"}, {"Oplata", "1"},
-                                     {"Zysk", "5"}, {"Wzrost", "3"}, {"DateTimeRokRozpoczecia", "2005-03-01"}})
+    for (const auto& [name, text] : {std::pair{"WynagrodzenieBrutto", "2500"},
+                                     {"Prowizja", "4"},
+                                     {"Oplata", "1"},
+                                     {"Zysk", "5"},
+                                     {"Wzrost", "3"},
+                                     {"DateTimeRokRozpoczecia", "2005-03-01"}})
         setText(name, text);
     window.findChild<QSlider*>(QStringLiteral("TrackBarWiek"))->setValue(30);
     window.findChild<QSlider*>(QStringLiteral("TrackBarLata"))->setValue(20);
@@ -88,9 +95,13 @@ int main(int argc, char** argv) {
     window.plec->setCurrentIndex(5);
     save(QStringLiteral("fund-second-pillar"));
     window.findChild<tolvex::RadioGroup*>(QStringLiteral("RadioGroupPlec1"))->Button(1)->click();
-    for (const auto& [name, text] : {std::pair{"SkladkaSrednia", "2400"}, {"KwotaPoczatkowa", "1000"},
-                                     {"ProwizjaFE", "8"}, {"OplataZE", "2"}, {"ZyskFE", "6"},
-                                     {"InflacjaRoczna", "3"}, {"DateTimeRokPrzystapienia", "2010-01-01"}})
+    for (const auto& [name, text] : {std::pair{"SkladkaSrednia", "2400"},
+                                     {"KwotaPoczatkowa", "1000"},
+                                     {"ProwizjaFE", "8"},
+                                     {"OplataZE", "2"},
+                                     {"ZyskFE", "6"},
+                                     {"InflacjaRoczna", "3"},
+                                     {"DateTimeRokPrzystapienia", "2010-01-01"}})
         setText(name, text);
     window.findChild<QSlider*>(QStringLiteral("TrackBarWiek1"))->setValue(40);
     window.findChild<QSlider*>(QStringLiteral("TrackBarLata1"))->setValue(15);
@@ -145,7 +156,8 @@ int main(int argc, char** argv) {
     saveWindow(*window.TabelaWaloryzacyjna, QStringLiteral("zus-dialog-valorization"));
 
     // Qt's own texts: a text field's context menu, and the three kinds of message box.
-    QMenu* menu = window.findChild<QLineEdit*>(QStringLiteral("EditPlacaBruttoZus"))->createStandardContextMenu();
+    QMenu* menu =
+        window.findChild<QLineEdit*>(QStringLiteral("EditPlacaBruttoZus"))->createStandardContextMenu();
     saveWindow(*menu, QStringLiteral("context-menu"));
     delete menu;
     const std::pair<QMessageBox::Icon, const char*> boxes[] = {

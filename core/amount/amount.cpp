@@ -223,9 +223,13 @@ std::string StripZlSuffix(std::string_view text, bool* suffixWasValid) {
     return std::string(text.substr(0, end));
 }
 
-double RoundTo2Places(double x) { return RoundScaled(x, 100.0L, 0.01L); }
+double RoundTo2Places(double x) {
+    return RoundScaled(x, 100.0L, 0.01L);
+}
 
-double RoundTo4Places(double x) { return RoundScaled(x, 10000.0L, 0.0001L); }
+double RoundTo4Places(double x) {
+    return RoundScaled(x, 10000.0L, 0.0001L);
+}
 
 double RoundToWholeZloty(double x) {
     const double intPart = std::trunc(x);

@@ -10,7 +10,7 @@ namespace tolvex {
 
 // A text that does not convert. what() is the program's message, ready to show.
 class ConversionError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -27,7 +27,8 @@ bool IsAmount(std::string_view text);
 
 // A result too large for the program's numbers (infinite or undefined after an overflow)
 // cannot be written: the formats below throw ConversionError with this message instead.
-inline constexpr std::string_view kOutOfRangeMessage = "Wynik poza zakresem liczb programu. Podaj mniejsze wartości.";
+inline constexpr std::string_view kOutOfRangeMessage =
+    "Wynik poza zakresem liczb programu. Podaj mniejsze wartości.";
 
 // Shortest text with at most 15 significant digits, no grouping: 287, 12,5, 1E-6.
 std::string FormatGeneral(double value);

@@ -48,7 +48,9 @@ int DaysBetween(const Date& a, const Date& b) {
     return (std::chrono::sys_days{b} - std::chrono::sys_days{a}).count();
 }
 
-Date AddDays(const Date& date, int days) { return Date{std::chrono::sys_days{date} + std::chrono::days{days}}; }
+Date AddDays(const Date& date, int days) {
+    return Date{std::chrono::sys_days{date} + std::chrono::days{days}};
+}
 
 Date MakeDate(int year, unsigned month, unsigned day) {
     return Date{std::chrono::year{year}, std::chrono::month{month}, std::chrono::day{day}};

@@ -18,7 +18,7 @@ struct Message {
 };
 
 class MessageSink {
-public:
+  public:
     virtual ~MessageSink() = default;
     virtual void Show(const Message& message) = 0;
     void Show(std::string text, std::string caption = {}, Message::Kind kind = Message::Kind::Warning) {

@@ -19,7 +19,9 @@ std::string TextFields::Text(std::string_view name) const {
     return it != written_.end() ? it->second : source_.Text(name);
 }
 
-double TextFields::Number(std::string_view name) const { return ParseAmount(Text(name)); }
+double TextFields::Number(std::string_view name) const {
+    return ParseAmount(Text(name));
+}
 
 std::string TextFields::TextWithoutSuffix(std::string_view name) {
     bool valid = true;
@@ -28,7 +30,9 @@ std::string TextFields::TextWithoutSuffix(std::string_view name) {
     return bare;
 }
 
-double TextFields::NumberWithoutSuffix(std::string_view name) { return ParseAmount(TextWithoutSuffix(name)); }
+double TextFields::NumberWithoutSuffix(std::string_view name) {
+    return ParseAmount(TextWithoutSuffix(name));
+}
 
 void TextFields::Write(std::string_view name, std::string text) {
     written_[std::string(name)] = text;

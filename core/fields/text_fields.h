@@ -13,7 +13,7 @@
 namespace tolvex {
 
 class FieldSource {
-public:
+  public:
     virtual ~FieldSource() = default;
     virtual std::string Text(std::string_view name) const = 0;
     // Check box: 1 ticked, 0 not. Drop-down or radio group: selected index, -1 none.
@@ -22,7 +22,7 @@ public:
 
 // A FieldSource over plain maps, for tests and for calculations fed by other calculations.
 class MapFieldSource : public FieldSource {
-public:
+  public:
     std::map<std::string, std::string, std::less<>> texts;
     std::map<std::string, int, std::less<>> choices;
 
@@ -42,7 +42,7 @@ struct Effect {
 };
 
 class TextFields {
-public:
+  public:
     explicit TextFields(const FieldSource& source) : source_(source) {}
 
     // Current text: the last write of this calculation, else the source's.
@@ -60,14 +60,16 @@ public:
     void Write(std::string_view name, std::string text);
     void SetVisible(std::string_view name, bool visible);
     void Show(Message message);
-    void Show(std::string text, std::string caption = {}) { Show(Message{std::move(text), std::move(caption)}); }
+    void Show(std::string text, std::string caption = {}) {
+        Show(Message{std::move(text), std::move(caption)});
+    }
 
     const std::vector<Effect>& Effects() const { return effects_; }
     // Last text written to `name` by this calculation, or "" if none.
     std::string Written(std::string_view name) const;
     std::vector<std::string> Messages() const;
 
-private:
+  private:
     const FieldSource& source_;
     std::map<std::string, std::string, std::less<>> written_;
     std::vector<Effect> effects_;

@@ -39,9 +39,14 @@ TEST_F(MainWindowFrame, TenPagesInOrderWithCaptionsAndHints) {
 TEST_F(MainWindowFrame, HelpButtonsOpenTheirTopics) {
     Start();
     const std::pair<const char*, const char*> buttons[] = {
-        {"Pomoc1", "Płace"}, {"pomoc2", "Odsetki, przelicznik"}, {"Pomoc3", "Odsetki podatkowe"},
-        {"Pomoc4", "Dane początkowe"}, {"Pomoc5", "II filaru"}, {"Pomoc6", "III filaru"},
-        {"Pomoc7", "Raty kredytu"}, {"Pomoc_ZUS", "Emerytura z ZUS"},
+        {"Pomoc1", "Płace"},
+        {"pomoc2", "Odsetki, przelicznik"},
+        {"Pomoc3", "Odsetki podatkowe"},
+        {"Pomoc4", "Dane początkowe"},
+        {"Pomoc5", "II filaru"},
+        {"Pomoc6", "III filaru"},
+        {"Pomoc7", "Raty kredytu"},
+        {"Pomoc_ZUS", "Emerytura z ZUS"},
     };
     for (const auto& [name, words] : buttons) {
         SCOPED_TRACE(name);
@@ -52,8 +57,8 @@ TEST_F(MainWindowFrame, HelpButtonsOpenTheirTopics) {
 }
 
 TEST_F(MainWindowFrame, EveryExitButtonClosesTheWindow) {
-    for (const char* name : {"Wyjscie", "WyjsciePom", "WyjsciePom1", "WyjsciePom2", "WyjsciePom4", "WyjsciePom5",
-                             "WyjsciePom6", "WyjsciePom7"}) {
+    for (const char* name : {"Wyjscie", "WyjsciePom", "WyjsciePom1", "WyjsciePom2", "WyjsciePom4",
+                             "WyjsciePom5", "WyjsciePom6", "WyjsciePom7"}) {
         SCOPED_TRACE(name);
         Start();
         Press(name);

@@ -47,7 +47,7 @@ TEST(OutOfRange, FormatsRefuseNumbersThatAreNotFinite) {
 
 // An error no handler caught is shown, and the event loop goes on.
 class Throwing : public QObject {
-public:
+  public:
     bool event(QEvent*) override { throw ConversionError("'x' is not a valid floating point value"); }
 };
 

@@ -9,8 +9,8 @@ namespace tolvex {
 namespace {
 
 TEST(ContributionRates, LockWritesTheDisabilitySumAndTheRateLabels) {
-    const char* names[] = {"EditRentowe_proc",   "Label1Wypadkowe_proc", "Label1Emerytalne_proc",
-                           "Label1Rentowe_proc", "Label1Chorobowe_proc", "Label1Fundusz_proc",
+    const char* names[] = {"EditRentowe_proc",    "Label1Wypadkowe_proc", "Label1Emerytalne_proc",
+                           "Label1Rentowe_proc",  "Label1Chorobowe_proc", "Label1Fundusz_proc",
                            "Label1Zdrowotne_prc", "Label1FGSP_proc"};
     struct Case {
         const char* label;

@@ -8,10 +8,17 @@ namespace tolvex::testing {
 
 MapFieldSource PayrollStartFields() {
     MapFieldSource s;
-    s.texts = {{"EditKosztyUzyskPrzychodu", "250"}, {"EditUlgaPodatkowa", "300"}, {"EditSkalaPodatkowa", "12"},
-               {"EditRentowePracownik_Proc", "1,5"}, {"EditRentowePracodawca_Proc", "6,5"},
-               {"EditZdrowotne_proc_1", "9,00"}, {"ComboBoxEtat", "8/8"}, {"EditPlacaBrutto", "0,00"},
-               {"Edit_Netto", "0,00"}, {"EditKrotnoscnagrody", "1"}, {"Dodaj_odejmij_Zdrowotne", "Bez zdrowotnego"}};
+    s.texts = {{"EditKosztyUzyskPrzychodu", "250"},
+               {"EditUlgaPodatkowa", "300"},
+               {"EditSkalaPodatkowa", "12"},
+               {"EditRentowePracownik_Proc", "1,5"},
+               {"EditRentowePracodawca_Proc", "6,5"},
+               {"EditZdrowotne_proc_1", "9,00"},
+               {"ComboBoxEtat", "8/8"},
+               {"EditPlacaBrutto", "0,00"},
+               {"Edit_Netto", "0,00"},
+               {"EditKrotnoscnagrody", "1"},
+               {"Dodaj_odejmij_Zdrowotne", "Bez zdrowotnego"}};
     for (const char* name : {"EditPodstawaOpodat_Zdrowotne", "EditPodstawa_do_Podatku", "Edit_Zdrowotne",
                              "Edit_Podatek", "EditZdrowotne_Pracownika"})
         s.texts[name] = "0,00";

@@ -15,11 +15,20 @@ using Call = RecordingCanvas::Call;
 // allowances and deductions at their start texts.
 MapFieldSource CalculatedSalary() {
     MapFieldSource s;
-    s.texts = {{"EditNazwiskoImie", "Jan Kowalski"}, {"EditPlacaBrutto", "3500,00"}, {"EditPremia", "0"},
-               {"EditPodstawaOpodat_Zdrowotne", "3020,17 zł"}, {"EditPodstawa_do_Podatku", "2770 zł"},
-               {"Edit_Podatek", "197"}, {"Edit_Netto", "2549,77"}, {"Edit2", "341,60 zł"}, {"Edit3", "52,50 zł"},
-               {"Edit4", "85,75 zł"}, {"Edit6", "271,82 zł"}, {"Edit22", "479,85 zł"},
-               {"EditBruttoCalyEtat", "3500,00"}, {"ComboBoxEtat", "1"}};
+    s.texts = {{"EditNazwiskoImie", "Jan Kowalski"},
+               {"EditPlacaBrutto", "3500,00"},
+               {"EditPremia", "0"},
+               {"EditPodstawaOpodat_Zdrowotne", "3020,17 zł"},
+               {"EditPodstawa_do_Podatku", "2770 zł"},
+               {"Edit_Podatek", "197"},
+               {"Edit_Netto", "2549,77"},
+               {"Edit2", "341,60 zł"},
+               {"Edit3", "52,50 zł"},
+               {"Edit4", "85,75 zł"},
+               {"Edit6", "271,82 zł"},
+               {"Edit22", "479,85 zł"},
+               {"EditBruttoCalyEtat", "3500,00"},
+               {"ComboBoxEtat", "1"}};
     for (const char* name :
          {"EditSzkodliwe", "EditNadgodziny", "EditZaUrlop", "EditZaChorobe", "EditNagrody", "EditDodatek1",
           "EditDodatek2", "EditDodatek3", "EditUbezpieczenie", "EditRata", "EditSkladka", "EditSkladkaZw",
@@ -61,7 +70,8 @@ TEST_F(PayslipTest, StartTextsShowTheDigitZeroInZlotyAndTheGrossWithoutTrailingZ
     Print();
     // Each line is found by its first text.
     const std::vector<std::string> lines[] = {
-        {"Płaca brutto: ", "3500,00 zł", "Podstawa opodatkowania Zdr.: ", "3020,17 zł", "Wypłata: 2549,77 zł"},
+        {"Płaca brutto: ", "3500,00 zł", "Podstawa opodatkowania Zdr.: ", "3020,17 zł",
+         "Wypłata: 2549,77 zł"},
         {"Premia: ", "0 zł", "Podstawa opodatkowania:", "2770 zł"},
         {"Szkodliwe: ", "0 zł", "Podatek:  ", "197"},
         {"Nadgodziny: ", "0 zł", "Zdrowotne:" + std::string(18, ' '), "271,82 zł"},
@@ -71,13 +81,16 @@ TEST_F(PayslipTest, StartTextsShowTheDigitZeroInZlotyAndTheGrossWithoutTrailingZ
         {"Dodatek1: ", "0 zł", "Ubezpieczenie:", "0 zł"},
         {"Dodatek2: ", "0 zł", "Rata: ", "0 zł"},
         {"Dodatek3: ", "0 zł", "Składka Kasa:", "0 zł"},
-        {"Składka Związki:", "0 zł"}, {"Komornik:", "0 zł"}, {"Potrącenia1:", "0 zł"}, {"Potrącenia4:", "0 zł"},
+        {"Składka Związki:", "0 zł"},
+        {"Komornik:", "0 zł"},
+        {"Potrącenia1:", "0 zł"},
+        {"Potrącenia4:", "0 zł"},
     };
     for (const auto& line : lines) EXPECT_EQ(LineOf(line[0]), line);
     EXPECT_EQ((std::vector<std::string>{Closing(0), Closing(1), Closing(2), Closing(3), Closing(4)}),
-              (std::vector<std::string>{"   Wynagrodzenie brutto suma : 3500 zł", "   Potrącenia ZUS: 479,85 zł",
-                                        "   Potrącenia suma: 676,85 zł", "  Płaca na cały etat: 3500,00 zł",
-                                        "  Wielkość Etatu: 1"}));
+              (std::vector<std::string>{"   Wynagrodzenie brutto suma : 3500 zł",
+                                        "   Potrącenia ZUS: 479,85 zł", "   Potrącenia suma: 676,85 zł",
+                                        "  Płaca na cały etat: 3500,00 zł", "  Wielkość Etatu: 1"}));
 }
 
 TEST_F(PayslipTest, PercentBonusShowsRoundedWhileTheTotalUsesTheUnroundedBonus) {
@@ -89,8 +102,11 @@ TEST_F(PayslipTest, PercentBonusShowsRoundedWhileTheTotalUsesTheUnroundedBonus) 
 }
 
 TEST_F(PayslipTest, TotalsAddEveryAllowanceAndDeductionWhateverThePanelSwitch) {
-    for (const auto& [name, text] : {std::pair{"EditPremia", "150,5"}, {"EditSzkodliwe", "100"},
-                                     {"EditDodatek3", "0,25"}, {"EditKomornik", "200"}, {"EditPotracenia4", "1,5"}})
+    for (const auto& [name, text] : {std::pair{"EditPremia", "150,5"},
+                                     {"EditSzkodliwe", "100"},
+                                     {"EditDodatek3", "0,25"},
+                                     {"EditKomornik", "200"},
+                                     {"EditPotracenia4", "1,5"}})
         source.texts[name] = text;
     source.choices["RadioGroupJakaPremia"] = 1;
     source.choices["CheckBoxDodatkiPotracenia"] = 0;
@@ -112,7 +128,7 @@ TEST_F(PayslipTest, BreakdownNotCalculatedGivesNoContributions) {
 
 TEST_F(PayslipTest, FieldThatDoesNotConvertStopsBeforeAnyJob) {
     struct Case {
-        const char* field, *text, *message;
+        const char *field, *text, *message;
     } cases[] = {
         {"Edit_Podatek", "", "'' is not a valid floating point value"},
         {"EditNagrody", "12a", "'12a' is not a valid floating point value"},

@@ -49,8 +49,11 @@ TEST(ToggleHealth, TakesTheHealthCellOutAndPutsItBack) {
 
     TextFields out(source);
     ToggleHealth(out);
-    for (const auto& [name, text] : testing::Texts{{"Edit22", "685,5 zł"}, {"Edit20", "0 zł"}, {"Edit24", "1704,5 zł"},
-                                                   {"Edit6", "388,31 zł"}, {"Dodaj_odejmij_Zdrowotne", "Ze zdrowotnym"}})
+    for (const auto& [name, text] : testing::Texts{{"Edit22", "685,5 zł"},
+                                                   {"Edit20", "0 zł"},
+                                                   {"Edit24", "1704,5 zł"},
+                                                   {"Edit6", "388,31 zł"},
+                                                   {"Dodaj_odejmij_Zdrowotne", "Ze zdrowotnym"}})
         EXPECT_EQ(out.Text(name), text) << name;
     std::vector<std::string> hidden;
     for (const Effect& e : out.Effects())

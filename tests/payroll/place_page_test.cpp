@@ -10,7 +10,7 @@ namespace tolvex::testing {
 namespace {
 
 class PlacePageTest : public MainWindowTest {
-protected:
+  protected:
     // As typed: the field is replaced, which also wipes an earlier net result.
     void SetGross(const QString& text) {
         Edit("EditPlacaBrutto")->clear();
@@ -88,9 +88,12 @@ TEST_F(PlacePageTest, SalaryFillsPayrollAndContributionPages) {
     Start();
     SetGross("5000");
     Press("Wylicz");
-    const std::pair<const char*, const char*> expected[] = {
-        {"Edit_Netto", "3738,19"}, {"EditPodstawa_do_Podatku", "4 065,00 zł"}, {"Edit2", "488 zł"},
-        {"Edit22", "1073,81 zł"}, {"EditKosztPracownika", "6 019,00 zł"}, {"EditNettoZaGodzine", "22,25"}};
+    const std::pair<const char*, const char*> expected[] = {{"Edit_Netto", "3738,19"},
+                                                            {"EditPodstawa_do_Podatku", "4 065,00 zł"},
+                                                            {"Edit2", "488 zł"},
+                                                            {"Edit22", "1073,81 zł"},
+                                                            {"EditKosztPracownika", "6 019,00 zł"},
+                                                            {"EditNettoZaGodzine", "22,25"}};
     for (const auto& [name, text] : expected) EXPECT_EQ(Str(name), text) << name;
     // An unticked employee box shows zero but keeps the net.
     Press("Edytuj");

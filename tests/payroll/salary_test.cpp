@@ -100,8 +100,10 @@ TEST(CalculateSalary, WritesInThePageOrder) {
     CalculateSalary(fields, award);
     std::vector<std::string> names;
     for (const Effect& e : fields.Effects()) names.push_back(e.name);
-    std::vector<std::string> expected{"EditBruttoCalyEtat", "EditPlacaBrutto", "EditPodstawaOpodat_Zdrowotne",
-                                      "Edit_Zdrowotne", "EditPodstawa_do_Podatku", "Edit_Podatek", "Edit_Netto"};
+    std::vector<std::string> expected{
+        "EditBruttoCalyEtat", "EditPlacaBrutto",         "EditPodstawaOpodat_Zdrowotne",
+        "Edit_Zdrowotne",     "EditPodstawa_do_Podatku", "Edit_Podatek",
+        "Edit_Netto"};
     for (int n = 1; n <= 14; ++n) expected.push_back("Edit" + std::to_string(n));
     for (int n = 1; n <= 24; ++n) expected.push_back("Edit" + std::to_string(n));
     for (int n = 1; n <= 21; ++n) expected.push_back("Edit" + std::to_string(n));

@@ -9,7 +9,7 @@
 namespace tolvex::testing {
 
 class RecordingMessageSink : public MessageSink {
-public:
+  public:
     using MessageSink::Show;
     void Show(const Message& message) override { messages.push_back(message); }
 

@@ -35,12 +35,15 @@ void MainWindowTest::Start(const QDate& today) {
 void MainWindowTest::TearDown() {
     EXPECT_TRUE(answers_.empty()) << answers_.size() << " expected dialog(s) never opened";
     answers_.clear();
-    EXPECT_TRUE(sink.messages.empty()) << "unexpected message: " << (sink.messages.empty() ? "" : sink.messages.front().text);
+    EXPECT_TRUE(sink.messages.empty())
+        << "unexpected message: " << (sink.messages.empty() ? "" : sink.messages.front().text);
     if (window) window->hide();
     window.reset();
 }
 
-QString MainWindowTest::Text(const char* name) const { return ControlText(window.get(), QString::fromUtf8(name)); }
+QString MainWindowTest::Text(const char* name) const {
+    return ControlText(window.get(), QString::fromUtf8(name));
+}
 
 void MainWindowTest::Type(const char* name, const QString& text) {
     QLineEdit* e = Edit(name);

@@ -20,7 +20,7 @@
 namespace tolvex::testing {
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override;
 
     // Builds the window, runs start-up on `today` (answering the information window
@@ -57,7 +57,7 @@ protected:
     RecordingMessageSink sink;
     std::unique_ptr<TKalkulator_Finansowy> window;
 
-private:
+  private:
     std::deque<std::function<void(QDialog&)>> answers_;
 };
 

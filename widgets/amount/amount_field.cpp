@@ -32,12 +32,17 @@ ClickNotifier* ClickNotifierOf(QWidget* edit) {
 
 bool ClearsOnClick(ClickRule rule, const QString& text) {
     switch (rule) {
-        case ClickRule::None: return false;
-        case ClickRule::ClearAlways: return true;
-        case ClickRule::ClearPlaceholder: return text == QStringLiteral("0,00");
+        case ClickRule::None:
+            return false;
+        case ClickRule::ClearAlways:
+            return true;
+        case ClickRule::ClearPlaceholder:
+            return text == QStringLiteral("0,00");
         case ClickRule::ClearZero:
-        case ClickRule::ClearCountOrMoney: return text == QStringLiteral("0,00") || text == QStringLiteral("0");
-        case ClickRule::ClearCount: return text == QStringLiteral("0");
+        case ClickRule::ClearCountOrMoney:
+            return text == QStringLiteral("0,00") || text == QStringLiteral("0");
+        case ClickRule::ClearCount:
+            return text == QStringLiteral("0");
     }
     return false;
 }

@@ -21,11 +21,11 @@ enum class ChangeRule {
 
 enum class ClickRule {
     None,
-    ClearAlways,       // always emptied
-    ClearPlaceholder,  // "0,00" emptied
-    ClearZero,         // "0,00" or "0" emptied
-    ClearCount,        // "0" emptied
-    ClearCountOrMoney, // "0" or "0,00" emptied
+    ClearAlways,        // always emptied
+    ClearPlaceholder,   // "0,00" emptied
+    ClearZero,          // "0,00" or "0" emptied
+    ClearCount,         // "0" emptied
+    ClearCountOrMoney,  // "0" or "0,00" emptied
 };
 
 enum class ExitRule {
@@ -42,14 +42,15 @@ struct AmountFieldRule {
     ClickRule click = ClickRule::None;
     ExitRule exit = ExitRule::None;
     QString fillText = QStringLiteral("0,00");
-    QString resetText;    // CheckReset
+    QString resetText;                     // CheckReset
     std::function<QString()> resetTextOf;  // CheckReset with a default that depends on other fields
-    QString message;      // overrides the variant's message when not empty
+    QString message;                       // overrides the variant's message when not empty
 };
 
 // Common rows of the member table.
 namespace rules {
-inline AmountFieldRule Make(ChangeRule change, ClickRule click, ExitRule exit, QString fill = QStringLiteral("0,00")) {
+inline AmountFieldRule Make(ChangeRule change, ClickRule click, ExitRule exit,
+                            QString fill = QStringLiteral("0,00")) {
     AmountFieldRule r;
     r.change = change;
     r.click = click;
@@ -57,14 +58,19 @@ inline AmountFieldRule Make(ChangeRule change, ClickRule click, ExitRule exit, Q
     r.fillText = std::move(fill);
     return r;
 }
-inline AmountFieldRule Check(ClickRule click = ClickRule::None) { return Make(ChangeRule::Check, click, ExitRule::Fill); }
+inline AmountFieldRule Check(ClickRule click = ClickRule::None) {
+    return Make(ChangeRule::Check, click, ExitRule::Fill);
+}
 inline AmountFieldRule CheckLateConvert() {
     return Make(ChangeRule::CheckLate, ClickRule::None, ExitRule::FillAndConvert);
 }
-inline AmountFieldRule CheckShort(ClickRule click = ClickRule::ClearZero, QString fill = QStringLiteral("0,00")) {
+inline AmountFieldRule CheckShort(ClickRule click = ClickRule::ClearZero,
+                                  QString fill = QStringLiteral("0,00")) {
     return Make(ChangeRule::CheckShort, click, ExitRule::Fill, std::move(fill));
 }
-inline AmountFieldRule Result() { return Make(ChangeRule::FillResult, ClickRule::None, ExitRule::None); }
+inline AmountFieldRule Result() {
+    return Make(ChangeRule::FillResult, ClickRule::None, ExitRule::None);
+}
 }  // namespace rules
 
 // Attaches the rule to `edit`. The field keeps the rule for its lifetime; further
@@ -77,10 +83,10 @@ bool ClearsOnClick(ClickRule rule, const QString& text);
 // Emits clicked() when the mouse is released over the widget, as a click handler expects.
 class ClickNotifier : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit ClickNotifier(QWidget* target);
     bool eventFilter(QObject* watched, QEvent* event) override;
-signals:
+  signals:
     void clicked();
     void focusLost();
 };

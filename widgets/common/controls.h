@@ -33,8 +33,8 @@ inline QLabel* Heading(const QString& text, QWidget* parent) {
     return l;
 }
 
-inline QLineEdit* NamedEdit(QWidget* parent, const char* name, const QString& text = {}, bool readOnly = false,
-                            const QString& hint = {}) {
+inline QLineEdit* NamedEdit(QWidget* parent, const char* name, const QString& text = {},
+                            bool readOnly = false, const QString& hint = {}) {
     auto* e = new QLineEdit(text, parent);
     e->setObjectName(QString::fromLatin1(name));
     e->setReadOnly(readOnly);
@@ -48,7 +48,8 @@ inline QLabel* NamedLabel(QWidget* parent, const char* name, const QString& text
     return l;
 }
 
-inline QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption, const QString& hint = {}) {
+inline QPushButton* NamedButton(QWidget* parent, const char* name, const QString& caption,
+                                const QString& hint = {}) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
     if (!hint.isEmpty()) b->setToolTip(hint);

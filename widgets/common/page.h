@@ -14,14 +14,14 @@ namespace tolvex {
 
 class Page : public QWidget {
     Q_OBJECT
-public:
+  public:
     Page(const QString& objectName, UiContext& ctx, QWidget* parent = nullptr) : QWidget(parent), ctx_(ctx) {
         setObjectName(objectName);
     }
     // The page's own start values; `today` is injected so tests can start on any day.
     virtual void StartUp(const QDate& today) { Q_UNUSED(today); }
 
-protected:
+  protected:
     // "Pomoc" for help topic `topic`; the main window connects it to its Pomoc…Click slot.
     QPushButton* MakeHelpButton(const QString& name, int topic,
                                 const QString& hint = QStringLiteral("Pomoc dla tej zakładki")) {

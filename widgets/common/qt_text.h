@@ -10,13 +10,19 @@
 
 namespace tolvex {
 
-inline QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-inline std::string S(const QString& s) { return s.toStdString(); }
+inline QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+inline std::string S(const QString& s) {
+    return s.toStdString();
+}
 
 inline Date ToDate(const QDate& d) {
     return MakeDate(d.year(), static_cast<unsigned>(d.month()), static_cast<unsigned>(d.day()));
 }
 // A date as the date fields show it.
-inline QString DateText(const QDate& d) { return Q(FormatDate(ToDate(d))); }
+inline QString DateText(const QDate& d) {
+    return Q(FormatDate(ToDate(d)));
+}
 
 }  // namespace tolvex

@@ -5,8 +5,8 @@
 
 namespace tolvex {
 
-RadioGroup::RadioGroup(const QString& objectName, const QString& caption, const QStringList& items, int columns,
-                       QWidget* parent)
+RadioGroup::RadioGroup(const QString& objectName, const QString& caption, const QStringList& items,
+                       int columns, QWidget* parent)
     : QGroupBox(caption, parent), group_(new QButtonGroup(this)) {
     setObjectName(objectName);
     auto* layout = new QGridLayout(this);
@@ -21,7 +21,9 @@ RadioGroup::RadioGroup(const QString& objectName, const QString& caption, const 
     connect(group_, &QButtonGroup::idClicked, this, &RadioGroup::clicked);
 }
 
-int RadioGroup::ItemIndex() const { return group_->checkedId(); }
+int RadioGroup::ItemIndex() const {
+    return group_->checkedId();
+}
 
 void RadioGroup::SetItemIndex(int index) {
     if (index < 0) {

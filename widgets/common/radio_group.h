@@ -9,7 +9,7 @@ namespace tolvex {
 
 class RadioGroup : public QGroupBox {
     Q_OBJECT
-public:
+  public:
     RadioGroup(const QString& objectName, const QString& caption, const QStringList& items, int columns = 1,
                QWidget* parent = nullptr);
 
@@ -19,11 +19,11 @@ public:
     QAbstractButton* Button(int index) const { return group_->button(index); }
     int Count() const { return static_cast<int>(group_->buttons().size()); }
 
-signals:
+  signals:
     // The user (or a test) chose an item.
     void clicked(int index);
 
-private:
+  private:
     QButtonGroup* group_;
 };
 

@@ -8,16 +8,16 @@ namespace tolvex {
 
 class SpinButton : public QWidget {
     Q_OBJECT
-public:
+  public:
     SpinButton(const QString& objectName, QWidget* parent = nullptr);
     QToolButton* Up() const { return up_; }
     QToolButton* Down() const { return down_; }
 
-signals:
+  signals:
     void upClick();
     void downClick();
 
-private:
+  private:
     QToolButton* up_;
     QToolButton* down_;
 };

@@ -36,16 +36,25 @@ QString ControlText(const QWidget* root, const QString& name) {
 
 void SetControlText(const QWidget* root, const QString& name, const QString& text) {
     QWidget* w = FindControl(root, name);
-    if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(text);
-    else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(text);
-    else if (auto* c = qobject_cast<QComboBox*>(w)) c->setCurrentText(text);
-    else if (auto* p = qobject_cast<QPlainTextEdit*>(w)) p->setPlainText(text);
-    else if (auto* g = qobject_cast<QGroupBox*>(w)) g->setTitle(text);
-    else if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(text);
-    else qWarning("SetControlText: no control named %s", qPrintable(name));
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+        e->setText(text);
+    else if (auto* l = qobject_cast<QLabel*>(w))
+        l->setText(text);
+    else if (auto* c = qobject_cast<QComboBox*>(w))
+        c->setCurrentText(text);
+    else if (auto* p = qobject_cast<QPlainTextEdit*>(w))
+        p->setPlainText(text);
+    else if (auto* g = qobject_cast<QGroupBox*>(w))
+        g->setTitle(text);
+    else if (auto* b = qobject_cast<QAbstractButton*>(w))
+        b->setText(text);
+    else
+        qWarning("SetControlText: no control named %s", qPrintable(name));
 }
 
-std::string WidgetFieldSource::Text(std::string_view name) const { return S(ControlText(root_, Q(name))); }
+std::string WidgetFieldSource::Text(std::string_view name) const {
+    return S(ControlText(root_, Q(name)));
+}
 
 int WidgetFieldSource::Choice(std::string_view name) const {
     QWidget* w = FindControl(root_, Q(name));
@@ -73,7 +82,8 @@ void ApplyEffects(const QWidget* root, const std::vector<Effect>& effects, const
     }
 }
 
-void RunCalculation(const QWidget* root, const UiContext& ctx, const std::function<void(TextFields&)>& calculation) {
+void RunCalculation(const QWidget* root, const UiContext& ctx,
+                    const std::function<void(TextFields&)>& calculation) {
     WidgetFieldSource source(root);
     TextFields fields(source);
     try {

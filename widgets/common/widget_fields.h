@@ -16,12 +16,12 @@ namespace tolvex {
 // Reads line edits, labels, buttons, combo boxes, check boxes, radio groups, spin
 // boxes and track bars anywhere under `root` by objectName.
 class WidgetFieldSource : public FieldSource {
-public:
+  public:
     explicit WidgetFieldSource(const QWidget* root) : root_(root) {}
     std::string Text(std::string_view name) const override;
     int Choice(std::string_view name) const override;
 
-private:
+  private:
     const QWidget* root_;
 };
 
@@ -35,6 +35,7 @@ void ApplyEffects(const QWidget* root, const std::vector<Effect>& effects, const
 
 // Runs `calculation` over the fields under `root`; whatever it wrote before a
 // ConversionError stays written, then the error's text is shown.
-void RunCalculation(const QWidget* root, const UiContext& ctx, const std::function<void(TextFields&)>& calculation);
+void RunCalculation(const QWidget* root, const UiContext& ctx,
+                    const std::function<void(TextFields&)>& calculation);
 
 }  // namespace tolvex

@@ -11,7 +11,8 @@ namespace {
 TEST(DateText, ParsesAndWritesYearMonthDay) {
     EXPECT_EQ(FormatDate(ParseDate("2024-02-29")), "2024-02-29");
     EXPECT_EQ(FormatDate(ParseDate(" 2024-3-5 ")), "2024-03-05");
-    for (const char* bad : {"2023-02-29", "2024-13-01", "2024-00-10", "", "29.02.2024", "2024-02-29x", "2024/02/01"}) {
+    for (const char* bad :
+         {"2023-02-29", "2024-13-01", "2024-00-10", "", "29.02.2024", "2024-02-29x", "2024/02/01"}) {
         SCOPED_TRACE(bad);
         EXPECT_FALSE(TryParseDate(bad));
     }

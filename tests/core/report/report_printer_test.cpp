@@ -58,7 +58,7 @@ TEST(ReportPrinter, CellWidthsRoundHalfToEven) {
     struct Case {
         int dpi, tenths, dots;
     } cases[] = {{600, 5, 300}, {600, 45, 2700}, {300, 12, 360}, {96, 1, 10},
-                          {96, 12, 115}, {75, 1, 8},      {75, 3, 22},    {75, 5, 38}};
+                 {96, 12, 115}, {75, 1, 8},      {75, 3, 22},    {75, 5, 38}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.dpi << " dpi, " << c.tenths << " tenths");
         RecordingCanvas canvas = FixedMetricsCanvas();
@@ -99,7 +99,9 @@ TEST(ReportPrinter, TitleIsCentredAtTheTopWhateverCurrentY) {
         SCOPED_TRACE(c.text + " after " + std::to_string(c.rowsBefore) + " rows");
         RecordingCanvas canvas = FixedMetricsCanvas();
         canvas.pageWidth = c.pageWidth;
-        canvas.textWidth = [](const PrintFont&, std::string_view t) { return static_cast<int>(t.size()) * 10 + 1; };
+        canvas.textWidth = [](const PrintFont&, std::string_view t) {
+            return static_cast<int>(t.size()) * 10 + 1;
+        };
         ReportPrinter r(canvas);
         r.BeginReport();
         for (int i = 0; i < c.rowsBefore; ++i) r.PrintRow({{"", 1}});
