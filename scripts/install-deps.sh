@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev libgl-dev qt6-translations-l10n
-  libgtest-dev libgmock-dev
+  libgtest-dev libgmock-dev clang-format
   fonts-liberation fonts-dejavu-core
   xvfb xauth imagemagick x11-apps poppler-utils
 )
