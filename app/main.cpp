@@ -1,4 +1,5 @@
 #include <QDate>
+#include <QIcon>
 
 #include "app/main_window.h"
 #include "app/platform_translations.h"
@@ -8,6 +9,9 @@
 
 int main(int argc, char* argv[]) {
     tolvex::TolvexApplication app(argc, argv);
+    // The installed desktop entry's name: Wayland and the task list match the windows to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("pl.tolvex.Tolvex"));
+    app.setWindowIcon(QIcon(QStringLiteral(":/icons/pl.tolvex.Tolvex.svg")));
     tolvex::InstallPolishPlatformTexts(app);
     tolvex::QtMessageSink messages(nullptr);
     app.SetMessageSink(&messages);
