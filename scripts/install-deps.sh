@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev clang-format
   fonts-liberation fonts-dejavu-core
   xvfb xauth imagemagick x11-apps poppler-utils
-  desktop-file-utils appstream
+  dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()
