@@ -10,6 +10,7 @@
 #include <QCursor>
 #include <QHBoxLayout>
 #include <QLineSeries>
+#include <QPen>
 #include <QPixmap>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -47,7 +48,10 @@ QCategoryAxis* AmountAxis(double low, double high, const std::string& title) {
     low = std::min(low, 0.0);
     if (high <= low) high = low + 1;
     const double step = NiceStep(high - low, 6);
-    const double first = std::floor(low / step) * step, last = std::ceil(high / step) * step;
+    const double first = std::floor(low / step) * step;
+    double last = std::ceil(high / step) * step;
+    // A line along the top edge would run into the chart's title.
+    if (last - high < step / 10) last += step;
     auto* axis = new QCategoryAxis;
     axis->setTitleText(Q(title));
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
@@ -80,6 +84,7 @@ void AddLines(QChart* chart, const ChartPanel& panel, double& low, double& high)
     for (const ChartSeries& s : panel.Series) {
         auto* line = new QLineSeries;
         line->setName(Q(s.Name));
+
         for (size_t i = 0; i < s.X.size(); ++i) line->append(s.X[i], s.Y[i]);
         for (double y : s.Y) low = std::min(low, y), high = std::max(high, y);
         QObject::connect(line, &QLineSeries::hovered, line, [line, panel](const QPointF& p, bool on) {
@@ -87,6 +92,13 @@ void AddLines(QChart* chart, const ChartPanel& panel, double& low, double& high)
                 QToolTip::showText(QCursor::pos(), AmountTip(line->name(), WhereText(panel, p.x()), p.y()));
         });
         chart->addSeries(line);
+        // Lines after the first are dashed (on the theme's colour, set when added), so one
+        // that runs along another still shows: capital without valorization is the sum paid.
+        if (&s != &panel.Series.front()) {
+            QPen pen = line->pen();
+            pen.setStyle(Qt::DashLine);
+            line->setPen(pen);
+        }
     }
 }
 
