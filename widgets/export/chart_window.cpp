@@ -76,21 +76,22 @@ QValueAxis* CountAxis(double low, double high, const std::string& title) {
     return axis;
 }
 
-QString WhereText(const ChartPanel& panel, double x) {
-    return Q(panel.XTitle) + QLatin1Char(' ') + QString::number(std::lround(x));
+QString WhereText(const QString& xTitle, double x) {
+    return xTitle + QLatin1Char(' ') + QString::number(std::lround(x));
 }
 
 void AddLines(QChart* chart, const ChartPanel& panel, double& low, double& high) {
     for (const ChartSeries& s : panel.Series) {
         auto* line = new QLineSeries;
         line->setName(Q(s.Name));
-
         for (size_t i = 0; i < s.X.size(); ++i) line->append(s.X[i], s.Y[i]);
         for (double y : s.Y) low = std::min(low, y), high = std::max(high, y);
-        QObject::connect(line, &QLineSeries::hovered, line, [line, panel](const QPointF& p, bool on) {
-            if (on)
-                QToolTip::showText(QCursor::pos(), AmountTip(line->name(), WhereText(panel, p.x()), p.y()));
-        });
+        QObject::connect(line, &QLineSeries::hovered, line,
+                         [line, xTitle = Q(panel.XTitle)](const QPointF& p, bool on) {
+                             if (on)
+                                 QToolTip::showText(QCursor::pos(),
+                                                    AmountTip(line->name(), WhereText(xTitle, p.x()), p.y()));
+                         });
         chart->addSeries(line);
         // Lines after the first are dashed (on the theme's colour, set when added), so one
         // that runs along another still shows: capital without valorization is the sum paid.
@@ -117,14 +118,16 @@ void AddStackedAreas(QChart* chart, const ChartPanel& panel, double& low, double
         }
         auto* area = new QAreaSeries(upper, lower);
         area->setName(Q(s.Name));
-        QObject::connect(area, &QAreaSeries::hovered, area, [area, upper, panel](const QPointF& p, bool on) {
-            if (!on || upper->count() == 0) return;
-            const auto i =
-                std::clamp<qsizetype>(std::lround(p.x() - upper->at(0).x()), 0, upper->count() - 1);
-            const double part = upper->at(i).y() - area->lowerSeries()->at(i).y();
-            QToolTip::showText(QCursor::pos(),
-                               AmountTip(area->name(), WhereText(panel, upper->at(i).x()), part));
-        });
+        QObject::connect(
+            area, &QAreaSeries::hovered, area,
+            [area, upper, xTitle = Q(panel.XTitle)](const QPointF& p, bool on) {
+                if (!on || upper->count() == 0) return;
+                const auto i =
+                    std::clamp<qsizetype>(std::lround(p.x() - upper->at(0).x()), 0, upper->count() - 1);
+                const double part = upper->at(i).y() - area->lowerSeries()->at(i).y();
+                QToolTip::showText(QCursor::pos(),
+                                   AmountTip(area->name(), WhereText(xTitle, upper->at(i).x()), part));
+            });
         chart->addSeries(area);
     }
 }
@@ -134,10 +137,9 @@ void AddBars(QChart* chart, const ChartPanel& panel, double& low, double& high) 
     for (const ChartSeries& s : panel.Series) {
         auto* set = new QBarSet(Q(s.Name));
         for (double y : s.Y) set->append(y), low = std::min(low, y), high = std::max(high, y);
-        QObject::connect(set, &QBarSet::hovered, set, [set, panel](bool on, int i) {
+        QObject::connect(set, &QBarSet::hovered, set, [set, categories = panel.Categories](bool on, int i) {
             if (on)
-                QToolTip::showText(QCursor::pos(),
-                                   AmountTip(set->label(), Q(panel.Categories.at(i)), set->at(i)));
+                QToolTip::showText(QCursor::pos(), AmountTip(set->label(), Q(categories.at(i)), set->at(i)));
         });
         bars->append(set);
     }

@@ -102,7 +102,11 @@ void GridExport::ZapiszCsvClick() {
 void GridExport::WykresClick() {
     if (data_.Chart.Empty()) return;
     if (chart_) chart_->close();
-    chart_ = new ChartWindow(data_.Chart, ctx_, Q(data_.FileStem), grid_->window());
+    try {
+        chart_ = new ChartWindow(data_.Chart, ctx_, Q(data_.FileStem), grid_->window());
+    } catch (const ConversionError& error) {
+        return ctx_.Say(error.what());
+    }
     chart_->setAttribute(Qt::WA_DeleteOnClose);
     chart_->show();
 }
