@@ -86,7 +86,7 @@ GridExportData LoanExport(const LoanSchedule& schedule, const ScheduleGrid& grid
         t.Rows.push_back({Cell::Text("Razem"), Cell::Text(""), Cell::Money(static_cast<double>(principalSum)),
                           Cell::Money(schedule.TotalInterest), Cell::Money(schedule.Total), Cell::Text("")});
 
-    data.Chart.Title = equal ? "Kredyt - raty równomierne" : "Kredyt - raty malejące";
+    data.Chart.Title = equal ? "Kredyt: raty równomierne" : "Kredyt: raty malejące";
     ChartPanel top = Panel(ChartPanel::Style::Lines, "Kredyt pozostały do spłaty", "Saldo [zł]");
     top.Series.push_back(std::move(balances));
     data.Chart.Panels.push_back(std::move(top));

@@ -45,7 +45,7 @@ GridExportData FundExport(Pillar pillar, const FundGrid& grid, const FundProject
         paid.Y.push_back(rows.Paid[k]);
     }
     data.Cells = t.Rows;
-    data.Chart.Title = second ? "Emeryt II - prognoza funduszu" : "Emeryt III - prognoza funduszu";
+    data.Chart.Title = second ? "Emeryt II: prognoza funduszu" : "Emeryt III: prognoza funduszu";
     ChartPanel panel = YearPanel("Kapitał i suma wpłat rok po roku");
     panel.Series = {std::move(capital), std::move(paid)};
     data.Chart.Panels.push_back(std::move(panel));
@@ -79,7 +79,7 @@ GridExportData ZusExport(const ZusGrid& grid) {
         t.Rows.push_back(std::move(row));
     }
     data.Cells = t.Rows;
-    data.Chart.Title = "Emeryt ZUS - prognoza kapitału";
+    data.Chart.Title = "Emeryt ZUS: prognoza kapitału";
     ChartPanel panel = YearPanel("Kapitał na koncie i suma składek rok po roku");
     panel.Series = {std::move(capital), std::move(paid)};
     if (!initial.X.empty()) panel.Series.push_back(std::move(initial));

@@ -12,6 +12,7 @@
 #include <QLineSeries>
 #include <QPen>
 #include <QPixmap>
+#include <QScreen>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -200,7 +201,7 @@ QChart* MakeChart(const ChartPanel& panel) {
 ChartWindow::ChartWindow(const ChartSpec& spec, UiContext& ctx, QString fileStem, QWidget* parent)
     : QWidget(parent, Qt::Window), ctx_(ctx), fileStem_(std::move(fileStem)) {
     setObjectName(QStringLiteral("OknoWykresu"));
-    setWindowTitle(QStringLiteral("Wykres - ") + Q(spec.Title));
+    setWindowTitle(QStringLiteral("Wykres – ") + Q(spec.Title));
     area_ = new QWidget(this);
     auto* charts = new QVBoxLayout(area_);
     charts->setContentsMargins(0, 0, 0, 0);
@@ -209,7 +210,7 @@ ChartWindow::ChartWindow(const ChartSpec& spec, UiContext& ctx, QString fileStem
         charts_.append(chart);
         auto* view = new QChartView(chart, area_);
         view->setRenderHint(QPainter::Antialiasing);
-        view->setMinimumSize(640, 320);
+        view->setMinimumSize(640, 260);
         charts->addWidget(view);
     }
     ZapiszPng = new QPushButton(QStringLiteral("Zapisz jako PNG…"), this);
@@ -223,7 +224,11 @@ ChartWindow::ChartWindow(const ChartSpec& spec, UiContext& ctx, QString fileStem
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(area_, 1);
     layout->addLayout(buttons);
-    resize(900, spec.Panels.size() > 1 ? 760 : 520);
+    int height = spec.Panels.size() > 1 ? 760 : 520;
+    // Two charts on a small screen share what it has rather than run off its bottom.
+    if (QScreen* s = parent ? parent->screen() : screen())
+        height = std::min(height, s->availableGeometry().height() - 40);
+    resize(900, height);
     connect(ZapiszPng, &QPushButton::clicked, this, &ChartWindow::ZapiszPngClick);
     connect(Zamknij, &QPushButton::clicked, this, &QWidget::close);
 }

@@ -36,6 +36,8 @@ GridExport::GridExport(QTableWidget* grid, UiContext& ctx) : QObject(grid), grid
 }
 
 void GridExport::SetData(GridExportData data) {
+    // A chart of the result the grid no longer shows would mislead.
+    if (chart_) chart_->close();
     data_ = std::move(data);
     for (QAction* a : {Kopiuj, ZapiszCsv}) a->setEnabled(!data_.Empty());
     Wykres->setEnabled(!data_.Empty() && !data_.Chart.Empty());
