@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSlider>
 #include <QTabWidget>
@@ -146,5 +147,17 @@ int main(int argc, char** argv) {
     zus.Inflacja->setValue(3);
     press("PrzeliczZUS");
     shoot("Tabelka2", 4, 4, "zus");
+
+    // A save into a folder that does not exist: the message as the program's box shows it.
+    savePath = QStringLiteral("/brak-folderu/emerytura-zus.csv");
+    window.findChild<tolvex::GridExport*>(QStringLiteral("Tabelka2Eksport"))->ZapiszCsv->trigger();
+    if (!sink.messages.empty()) {
+        const tolvex::Message& m = sink.messages.back();
+        QMessageBox box(QMessageBox::Warning, QString::fromStdString(m.caption),
+                        QString::fromStdString(m.text), QMessageBox::Ok, &window);
+        box.show();
+        settle();
+        box.grab().save(dir + QStringLiteral("/save-failed-message.png"));
+    }
     return 0;
 }
