@@ -118,6 +118,9 @@ void AddStackedAreas(QChart* chart, const ChartPanel& panel, double& low, double
             low = std::min(low, s.Y[i]);
         }
         auto* area = new QAreaSeries(upper, lower);
+        // The area does not own its edges.
+        upper->setParent(area);
+        lower->setParent(area);
         area->setName(Q(s.Name));
         QObject::connect(
             area, &QAreaSeries::hovered, area,
