@@ -10,12 +10,14 @@
 #include <QVBoxLayout>
 
 #include "core/amount/amount.h"
+#include "interest/interest_export.h"
 #include "interest/interest_statement.h"
 #include "widgets/amount/amount_field.h"
 #include "widgets/common/controls.h"
 #include "widgets/common/qt_text.h"
 #include "widgets/common/radio_group.h"
 #include "widgets/datetime/tdatetimedlg.h"
+#include "widgets/export/grid_export.h"
 #include "widgets/printing/print_job.h"
 
 namespace tolvex {
@@ -50,7 +52,8 @@ OdsetkiPodatkowePage::OdsetkiPodatkowePage(UiContext& ctx, QWidget* parent)
     StringGrid1->verticalHeader()->setDefaultSectionSize(StringGrid1->fontMetrics().height() + 4);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setTextElideMode(Qt::ElideNone);
-    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A block of cells, so that "Kopiuj" can take more than one.
+    StringGrid1->setSelectionMode(QAbstractItemView::ContiguousSelection);
     int width = 2 * StringGrid1->frameWidth() + StringGrid1->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     for (int c = 0; c < 4; ++c) {
         // The classic widths were made for a smaller font; "Razem" must still fit its cell.
@@ -62,6 +65,7 @@ OdsetkiPodatkowePage::OdsetkiPodatkowePage(UiContext& ctx, QWidget* parent)
         width += w;
     }
     StringGrid1->setFixedWidth(width);
+    stringGrid1Export_ = new GridExport(StringGrid1, ctx_);
     // Row 0 and column 0 are the fixed heading row and number column.
     const QBrush fixed = StringGrid1->palette().button();
     for (int r = 0; r < kGridRows; ++r)
@@ -176,10 +180,12 @@ void OdsetkiPodatkowePage::WyliczOdsetki_Pod_UstClick() {
         const TaxInterestResult result = CalculateTaxInterest(kind, start, end, amount).Result;
         // Every text is made before anything is shown, so a result out of range changes nothing.
         const auto rows = TaxInterestGridRows(result, kind);
+        GridExportData exported = InterestExport(result, kind);
         const QString texts[] = {Zl(result.SumBeforeRounding), Zl(result.InterestSum), Zl(result.TotalDue)};
         result_ = result;
         resultKind_ = kind;
         FillGrid(rows);
+        stringGrid1Export_->SetData(std::move(exported));
         EditSumaOdsetekPom->setText(texts[0]);
         EditSumaOdsetek->setText(texts[1]);
         EditNaleznosc->setText(texts[2]);

@@ -11,6 +11,7 @@
 
 namespace tolvex {
 
+class GridExport;
 class TDateTimeDlg;
 class RadioGroup;
 
@@ -52,6 +53,7 @@ class OdsetkiPodatkowePage : public Page {
 
     TaxInterestResult result_;
     InterestKind resultKind_ = InterestKind::Tax;
+    GridExport* stringGrid1Export_ = nullptr;
 };
 
 }  // namespace tolvex

@@ -135,10 +135,12 @@ bool EqualInstalments(TextFields& fields, const Inputs& in, const Date& d0, cons
 
     // The balance runs in extended precision; only the rounded interest is a double.
     long double B = static_cast<long double>(K) - P1;
+    std::vector<double> balances{static_cast<double>(B)};
     double interest = RoundTo2Places(static_cast<double>(0.01L * r * B * kOneTwelfth));
     for (int k = 2; k <= n - 1; ++k) {
         const long double principal = static_cast<long double>(A) - interest;
         B = B - principal;
+        balances.push_back(static_cast<double>(B));
         interest = RoundTo2Places(static_cast<double>(0.01L * r * B * kOneTwelfth));
     }
     double In = interest;
@@ -166,6 +168,8 @@ bool EqualInstalments(TextFields& fields, const Inputs& in, const Date& d0, cons
         else if (k == 1)
             amount = s.FirstInstalment;
         s.Instalments[k - 1].Amount = amount;
+        // The last instalment pays off what is left.
+        if (k < n) s.Instalments[k - 1].Balance = balances[k - 1];
     }
 
     fields.Write(f::PierwszaRata, FormatMoney(s.FirstInstalment, 8));
@@ -197,6 +201,7 @@ void DecreasingInstalments(TextFields& fields, const Inputs& in, const Date& d0,
         e.Interest = RoundTo2Places(static_cast<double>(balance * (0.01L * r) * kOneTwelfth));
         e.Principal = i == n - 1 ? PL : P;
         e.Amount = e.Principal + e.Interest;
+        if (i < n - 1) e.Balance = static_cast<double>(balance - P);
         due = NextDueDate(due);
         e.DueDate = due;
         total += e.Amount;

@@ -20,6 +20,7 @@ struct LoanInstalment {
     double Amount = 0;     // both kinds
     double Interest = 0;   // decreasing instalments only
     Date DueDate{};        // decreasing instalments only
+    double Balance = 0;    // both kinds: the loan left after this instalment, unrounded
 };
 
 enum class LoanKind { Equal = 0, Decreasing = 1 };  // RadioGroup3

@@ -7,11 +7,13 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
+#include "loans/loan_export.h"
 #include "loans/loan_printout.h"
 #include "widgets/amount/amount_field.h"
 #include "widgets/common/controls.h"
 #include "widgets/common/qt_text.h"
 #include "widgets/common/widget_fields.h"
+#include "widgets/export/grid_export.h"
 #include "widgets/printing/print_job.h"
 
 namespace tolvex {
@@ -131,6 +133,7 @@ RatyKredytPage::RatyKredytPage(UiContext& ctx, QWidget* parent)
     Siatka->setColumnWidth(0, 55);
     Siatka->setColumnWidth(1, 58);
     Siatka->setColumnWidth(2, 130);
+    siatkaExport_ = new GridExport(Siatka, ctx_);
 
     PrzeliczRaty = Named(new QPushButton(QStringLiteral("Wylicz raty"), this), "PrzeliczRaty");
     PrzeliczRaty->setToolTip(QStringLiteral("Wyliczenie odsetek i rat dla podanego kredytu"));
@@ -201,8 +204,10 @@ void RatyKredytPage::PrzeliczRatyClick() {
     lastLoan_ = std::move(outcome);
     const auto unit = static_cast<PeriodUnit>(RadioGroup4->ItemIndex() == 1 ? 1 : 0);
     try {
-        ShowScheduleGrid(
-            FillScheduleGrid(lastLoan_.Schedule, lastLoan_.LoanDate, lastLoan_.FirstDueDate, unit));
+        const ScheduleGrid grid =
+            FillScheduleGrid(lastLoan_.Schedule, lastLoan_.LoanDate, lastLoan_.FirstDueDate, unit);
+        ShowScheduleGrid(grid);
+        siatkaExport_->SetData(LoanExport(lastLoan_.Schedule, grid));
     } catch (const ConversionError& error) {
         ClearScheduleGrid();
         ctx_.Say(error.what());
@@ -296,6 +301,7 @@ void RatyKredytPage::SetGridCell(int row, int column, const QString& text) {
 }
 
 void RatyKredytPage::ClearScheduleGrid() {
+    siatkaExport_->Clear();
     for (int r = 0; r < Siatka->rowCount(); ++r)
         for (int c = 1; c < Siatka->columnCount(); ++c)
             if (QTableWidgetItem* item = Siatka->item(r, c)) item->setText(QString());

@@ -17,6 +17,8 @@
 
 namespace tolvex {
 
+class GridExport;
+
 class RatyKredytPage : public Page {
     Q_OBJECT
   public:
@@ -90,6 +92,8 @@ class RatyKredytPage : public Page {
     void SetRateFieldLook(bool rateMode);
 
     LoanOutcome lastLoan_;
+    // Copy, CSV and chart of the schedule Siatka shows.
+    GridExport* siatkaExport_ = nullptr;
 };
 
 }  // namespace tolvex

@@ -53,6 +53,10 @@ ScheduleGrid FillScheduleGrid(const LoanSchedule& schedule, const Date& loanDate
     // The rule above can fall one year short; the grid must reach the last instalment's year.
     if (n >= 2) grid.ColumnCount = std::max(grid.ColumnCount, (first + n - 1) / 12 + 2);
     grid.Cells.assign(static_cast<size_t>(ScheduleGrid::kRowCount * grid.ColumnCount), std::string());
+    grid.Amounts.assign(grid.Cells.size(), std::nullopt);
+    const auto setAmount = [&grid](int row, int column, double value) {
+        grid.Amounts[static_cast<size_t>(row * grid.ColumnCount + column)] = value;
+    };
 
     for (int c = 1; c < grid.ColumnCount; ++c)
         grid.SetCell(ScheduleGrid::kYearRow, c, std::to_string(y0 + c - 1));
@@ -72,6 +76,7 @@ ScheduleGrid FillScheduleGrid(const LoanSchedule& schedule, const Date& loanDate
         columnSums[column] += ParseAmount(text);
         used[column] = true;
         grid.SetCell(ScheduleGrid::kFirstMonthRow + month % 12, column, std::move(text));
+        setAmount(ScheduleGrid::kFirstMonthRow + month % 12, column, RoundTo2Places(amount));
     }
     long double running = 0;
     for (int c = 1; c < grid.ColumnCount; ++c) {
@@ -79,6 +84,8 @@ ScheduleGrid FillScheduleGrid(const LoanSchedule& schedule, const Date& loanDate
         running += columnSums[c];
         grid.SetCell(ScheduleGrid::kSumRow, c, FormatMoney(static_cast<double>(columnSums[c]), 8));
         grid.SetCell(ScheduleGrid::kRunningTotalRow, c, FormatMoney(static_cast<double>(running), 8));
+        setAmount(ScheduleGrid::kSumRow, c, static_cast<double>(columnSums[c]));
+        setAmount(ScheduleGrid::kRunningTotalRow, c, static_cast<double>(running));
     }
     return grid;
 }

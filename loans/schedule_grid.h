@@ -2,6 +2,7 @@
 // row per month, the yearly sums and the running total.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ struct ScheduleGrid {
 
     int ColumnCount = 3;
     std::vector<std::string> Cells;  // row-major, kRowCount x ColumnCount
+    // The values the instalment and sum cells show, laid out as Cells; none elsewhere.
+    std::vector<std::optional<double>> Amounts;
 
     const std::string& Cell(int row, int column) const;
     void SetCell(int row, int column, std::string text);

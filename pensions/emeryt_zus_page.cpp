@@ -8,11 +8,13 @@
 
 #include "core/amount/amount.h"
 #include "core/report/report_printer.h"
+#include "pensions/pension_export.h"
 #include "pensions/pension_printouts.h"
 #include "widgets/amount/amount_field.h"
 #include "widgets/common/controls.h"
 #include "widgets/common/qt_text.h"
 #include "widgets/common/widget_fields.h"
+#include "widgets/export/grid_export.h"
 #include "widgets/printing/print_job.h"
 
 namespace tolvex {
@@ -152,6 +154,7 @@ EmerytZusPage::EmerytZusPage(UiContext& ctx, QWidget* parent)
     Tabelka2->setFont(small);
     const char* headings[] = {"Lp", "Rok", "Płaca", "Skład.", "Kapitał", "Kap.pocz.", "K.pocz./mc"};
     for (int c = 0; c < 7; ++c) SetGridCell(0, c, QString::fromUtf8(headings[c]));
+    tabelka2Export_ = new GridExport(Tabelka2, ctx_);
     LabelInformacjaOEmeryturze = NamedLabel(this, "LabelInformacjaOEmeryturze", {});
     LabelMiesiecznaEmerytura = Figure(this, "LabelMiesiecznaEmerytura");
     LabelMiesiecznaEmerytura->setText(QString::fromUtf8(kMonthlyPensionCaption));
@@ -329,6 +332,7 @@ void EmerytZusPage::PrzeliczZUSClick() {
     Tabelka2->setRowCount(static_cast<int>(out.Grid.Rows.size()) + 1);
     for (int r = 1; r < Tabelka2->rowCount(); ++r)
         for (int c = 0; c < 7; ++c) SetGridCell(r, c, Q(out.Grid.Rows[r - 1][c]));
+    tabelka2Export_->SetData(ZusExport(out.Grid));
     lastProjection_ = std::move(out);
 }
 
@@ -375,6 +379,7 @@ void EmerytZusPage::SetGridCell(int row, int column, const QString& text) {
 }
 
 void EmerytZusPage::ClearTabelka2() {
+    tabelka2Export_->Clear();
     for (int r = 1; r < Tabelka2->rowCount(); ++r)
         for (int c = 0; c < 7; ++c)
             if (QTableWidgetItem* item = Tabelka2->item(r, c)) item->setText(QString());

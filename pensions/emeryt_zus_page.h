@@ -18,6 +18,8 @@
 
 namespace tolvex {
 
+class GridExport;
+
 class EmerytZusPage : public Page {
     Q_OBJECT
   public:
@@ -111,6 +113,7 @@ class EmerytZusPage : public Page {
     // The initial capital the user typed into EditKapitalPoczatkowy1999.
     double enteredInitialCapital_ = 0;
     ZusOutcome lastProjection_;
+    GridExport* tabelka2Export_ = nullptr;  // copy, CSV and chart of Tabelka2
     // Set by a calculation that reached its pension, cleared by a new layout; the base index
     // W that calculation used, for the report.
     bool printable_ = false;

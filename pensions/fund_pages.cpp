@@ -8,6 +8,7 @@
 
 #include "core/amount/amount.h"
 #include "core/report/report_printer.h"
+#include "pensions/pension_export.h"
 #include "widgets/amount/amount_field.h"
 #include "widgets/common/controls.h"
 #include "widgets/common/qt_text.h"
@@ -15,6 +16,7 @@
 #include "widgets/common/spin_edit.h"
 #include "widgets/common/widget_fields.h"
 #include "widgets/datetime/tdatetimedlg.h"
+#include "widgets/export/grid_export.h"
 #include "widgets/printing/print_job.h"
 
 namespace tolvex {
@@ -138,6 +140,7 @@ QTableWidget* FundPage::MakeGrid(const char* name, const FundGrid& headings) {
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     ShowGrid(grid, headings);
+    gridExport_ = new GridExport(grid, ctx_);
     return grid;
 }
 
@@ -279,7 +282,9 @@ void EmerytIIPage::PrzeliczOFEClick() {
     SecondPillarSource source(this, costs_);
     TextFields fields(source);
     FundGrid grid;
-    if (Run([&] { grid = ProjectSecondPillar(fields, rows_); }, {{this, &fields}})) ShowGrid(Tabelka, grid);
+    if (!Run([&] { grid = ProjectSecondPillar(fields, rows_); }, {{this, &fields}})) return;
+    ShowGrid(Tabelka, grid);
+    gridExport_->SetData(FundExport(Pillar::Second, grid, rows_));
 }
 
 void EmerytIIPage::DrukujClick() {
@@ -402,9 +407,11 @@ void EmerytIIIPage::PrzeliczFEClick() {
     WidgetFieldSource source(this), secondPillarSource(&secondPillar_);
     TextFields fields(source), secondPillarFields(secondPillarSource);
     FundGrid grid;
-    if (Run([&] { grid = ProjectThirdPillar(fields, secondPillarFields, rows_); },
-            {{this, &fields}, {&secondPillar_, &secondPillarFields}}))
-        ShowGrid(Tabelka1, grid);
+    if (!Run([&] { grid = ProjectThirdPillar(fields, secondPillarFields, rows_); },
+             {{this, &fields}, {&secondPillar_, &secondPillarFields}}))
+        return;
+    ShowGrid(Tabelka1, grid);
+    gridExport_->SetData(FundExport(Pillar::Third, grid, rows_));
 }
 
 void EmerytIIIPage::Drukuj2Click() {

@@ -15,6 +15,7 @@
 
 namespace tolvex {
 
+class GridExport;
 class RadioGroup;
 class SpinEdit;
 class TDateTimeDlg;
@@ -45,7 +46,8 @@ class FundPage : public Page {
 
     FundProjectionRows& rows_;
     QList<QWidget*> results_;
-    bool projected_ = false;  // the shown results come from this page's own projection
+    bool projected_ = false;            // the shown results come from this page's own projection
+    GridExport* gridExport_ = nullptr;  // copy, CSV and chart of the page's grid
 };
 
 class EmerytIIPage : public FundPage {

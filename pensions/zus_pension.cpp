@@ -284,9 +284,11 @@ void Calculation::StartProjection(int firstYear, int years) {
     paid_ = paidShown_ = cap_ = 0;
     out_.Projected = true;
     out_.Grid.Rows.assign(static_cast<size_t>(years), {});
+    out_.Grid.Values.assign(static_cast<size_t>(years), {});
     for (int r = 1; r <= years; ++r) {
         out_.Grid.Rows[r - 1][0] = std::to_string(r);
         out_.Grid.Rows[r - 1][1] = std::to_string(firstYear + r - 1);
+        out_.Grid.Values[r - 1].Year = firstYear + r - 1;
     }
     // A figure this projection does not reach must not keep the previous calculation's value.
     f_.Write(f::LabelMiesiecznaEmerytura25, "");
@@ -341,10 +343,12 @@ void Calculation::ProjectYear(int k, double rate) {
             break;
         }
     }
+    double kpMonthly = 0;
     if (initialCapital_) {
         KP_ = RoundTo2Places(KP_);
         f_.Write(f::EditKapitalPoczatkowy, Money(KP_));
-        f_.Write(f::EditKapitalPoczatkowy_mc, Money(RoundTo2Places(PerMonth(KP_))));
+        kpMonthly = RoundTo2Places(PerMonth(KP_));
+        f_.Write(f::EditKapitalPoczatkowy_mc, Money(kpMonthly));
     }
     S_ = RoundTo2Places(S_);
     paidShown_ = RoundTo2Places(paid_);
@@ -356,6 +360,14 @@ void Calculation::ProjectYear(int k, double rate) {
     row[4] = FormatGeneral(cap_);
     row[5] = initialCapital_ ? f_.Text(f::EditKapitalPoczatkowy) : "";
     row[6] = initialCapital_ ? f_.Text(f::EditKapitalPoczatkowy_mc) : "";
+    ZusGrid::Year& figures = out_.Grid.Values[k - 1];
+    figures.Reached = true;
+    figures.HasInitialCapital = initialCapital_;
+    figures.Salary = S_;
+    figures.Paid = paidShown_;
+    figures.Capital = cap_;
+    figures.InitialCapital = initialCapital_ ? KP_ : 0;
+    figures.InitialCapitalMonthly = kpMonthly;
 }
 
 }  // namespace

@@ -97,6 +97,14 @@ struct ZusInputs {
 // "Kapitał", "Kap.pocz.", "K.pocz./mc".
 struct ZusGrid {
     std::vector<std::array<std::string, 7>> Rows;  // row r at index r - 1
+    // The numbers behind row r's columns 1 to 6, at index r - 1; a row the calculation
+    // did not reach has Reached false.
+    struct Year {
+        int Year = 0;
+        bool Reached = false, HasInitialCapital = false;
+        double Salary = 0, Paid = 0, Capital = 0, InitialCapital = 0, InitialCapitalMonthly = 0;
+    };
+    std::vector<Year> Values;
 };
 
 struct ZusOutcome {

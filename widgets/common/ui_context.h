@@ -28,6 +28,9 @@ struct UiContext {
     std::function<std::unique_ptr<PrintCanvas>(const std::string& reportName)> makePrintCanvas;
     // Hands a web or mail address to the desktop's default handler.
     std::function<void(const QString&)> openUrl;
+    // Where to save a file: given the caption and the proposed path, the chosen path or ""
+    // when cancelled. Unset: a file dialog run through execModal. Tests answer here.
+    std::function<QString(const QString& caption, const QString& proposedPath)> chooseSaveFile;
 
     void Say(std::string text, std::string caption = {}, Message::Kind kind = Message::Kind::Warning) const {
         if (messages) messages->Show(std::move(text), std::move(caption), kind);

@@ -1,0 +1,183 @@
+#include "widgets/export/grid_export.h"
+
+#include <QApplication>
+#include <QAreaSeries>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QClipboard>
+#include <QDir>
+#include <QImage>
+#include <QLineSeries>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "support/ui_fixture.h"
+#include "widgets/common/qt_text.h"
+#include "widgets/common/radio_group.h"
+#include "widgets/export/save_file.h"
+
+namespace tolvex::testing {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+class GridExportTest : public MainWindowTest {
+  protected:
+    GridExport* Export(const char* grid) const {
+        return Find<QTableWidget>(grid)->findChild<GridExport*>(QString::fromLatin1(grid) + "Eksport");
+    }
+    // A 10 000 zł decreasing loan over 12 months from 2024-03-10.
+    void Loan() {
+        Find<RadioGroup>("RadioGroup3")->Button(1)->click();
+        Find<RadioGroup>("RadioGroup4")->Button(1)->click();
+        for (const auto& [name, text] : {std::pair{"KredytBankowy", "10000"},
+                                         {"OkresBankowyKredytu", "12"},
+                                         {"ProcentBankowy", "12"},
+                                         {"DataKredytu", "2024-03-10"}})
+            Edit(name)->setText(text);
+        Press("PrzeliczRaty");
+    }
+    // Three rate periods from 2022-07-01.
+    void Interest() {
+        for (const auto& [name, text] : {std::pair{"DateTimePocz1", "2022-07-01"},
+                                         {"DateTimeKon1", "2022-10-01"},
+                                         {"EditKwota1", "10000"}})
+            Edit(name)->setText(text);
+        Press("WyliczOdsetki_Pod_Ust");
+    }
+    void Calculate(const char* grid) {
+        const std::string name = grid;
+        if (name == "Siatka") Loan();
+        if (name == "StringGrid1") Interest();
+        if (name == "Tabelka") Press("PrzeliczOFE");
+        if (name == "Tabelka1") Press("PrzeliczFE");
+        if (name == "Tabelka2") Press("PrzeliczZUS");
+    }
+};
+
+// What each grid's chart shows, one point per instalment, period or year the grid holds.
+TEST_F(GridExportTest, EveryGridHasTheMenuAndAChartOfItsRows) {
+    Start();
+    const struct {
+        const char* grid;
+        int points;  // 0: one per grid row below the heading rows
+        int headingRows;
+        std::vector<std::string> series;
+    } cases[] = {
+        {"Siatka", 12, 0, {"Saldo kredytu", "Rata kredytu", "Rata odsetek"}},
+        {"StringGrid1", 3, 0, {"Odsetki"}},
+        {"Tabelka", 0, 0, {"Kapitał", "Wpłacono"}},
+        {"Tabelka1", 0, 0, {"Kapitał", "Wpłacono"}},
+        {"Tabelka2", 0, 1, {"Kapitał", "Składki", "Kapitał początkowy"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.grid);
+        GridExport* e = Export(c.grid);
+        ASSERT_NE(e, nullptr);
+        auto* grid = Find<QTableWidget>(c.grid);
+        EXPECT_EQ(grid->contextMenuPolicy(), Qt::ActionsContextMenu);
+        EXPECT_EQ(grid->actions(), (QList<QAction*>{e->Kopiuj, e->ZapiszCsv, e->Wykres}));
+        EXPECT_EQ(e->Kopiuj->text() + e->ZapiszCsv->text() + e->Wykres->text(),
+                  "KopiujZapisz jako CSV…Wykres…");
+        EXPECT_FALSE(e->Kopiuj->isEnabled() || e->Wykres->isEnabled());
+        Calculate(c.grid);
+        ASSERT_TRUE(e->Wykres->isEnabled());
+        e->Wykres->trigger();
+        ASSERT_NE(e->OpenChart(), nullptr);
+        const int points = c.points ? c.points : grid->rowCount() - c.headingRows;
+        std::vector<std::string> names;
+        for (QChart* chart : e->OpenChart()->Charts())
+            for (QAbstractSeries* s : chart->series()) {
+                qsizetype count = -1;
+                if (auto* line = qobject_cast<QLineSeries*>(s)) count = line->count();
+                if (auto* area = qobject_cast<QAreaSeries*>(s)) count = area->upperSeries()->count();
+                if (auto* bars = qobject_cast<QBarSeries*>(s))
+                    for (QBarSet* set : bars->barSets())
+                        names.push_back(set->label().toStdString()), count = set->count();
+                else
+                    names.push_back(s->name().toStdString());
+                EXPECT_EQ(count, points) << names.back();
+            }
+        EXPECT_EQ(names, c.series);
+        QTemporaryDir dir;
+        const QString png = dir.filePath("wykres.png");
+        window->Context().chooseSaveFile = [&](const QString&, const QString&) { return png; };
+        e->OpenChart()->ZapiszPng->click();
+        EXPECT_EQ(QImage(png).size(), e->OpenChart()->Picture().size());
+        e->OpenChart()->close();
+    }
+}
+
+// Ctrl+C on the grid: the selection, or the whole table with nothing selected; amounts
+// without the thousands blank.
+TEST_F(GridExportTest, CopyTakesTheSelectionAsTabSeparatedCells) {
+    Start();
+    Loan();
+    Interest();
+    const struct {
+        const char* grid;
+        QTableWidgetSelectionRange range;
+        std::string text;
+    } cases[] = {
+        {"StringGrid1", {1, 1, 2, 3}, "15\t7\t28,77\n16\t62\t271,78\n"},
+        {"StringGrid1",
+         {},
+         "Nr\t%\tIle dni\tOdsetki\n1\t15\t7\t28,77\n2\t16\t62\t271,78\n3\t16,5\t24\t108,49\n"
+         "Razem\t\t\t409,00\n"},
+        {"Siatka", {14, 0, 15, 3}, "8099,97\t2550,03\t\n8099,97\t10650,00\t\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        auto* grid = Find<QTableWidget>(c.grid);
+        window->plec->setCurrentWidget(grid->parentWidget());  // the page, so the grid can take the focus
+        grid->clearSelection();
+        if (c.range.rowCount() > 0) grid->setRangeSelected(c.range, true);
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text().toStdString(), c.text);
+    }
+}
+
+// The file is the table's CSV, or, when it cannot be written, nothing at all and the
+// reason in Polish.
+TEST_F(GridExportTest, SaveWritesTheWholeFileOrNone) {
+    Start();
+    Interest();
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("folder");
+    const QString cannot = QStringLiteral("Folder nie istnieje albo nie ma w nim prawa zapisu.");
+    const struct {
+        const char* name;
+        QString message;
+    } cases[] = {{"odsetki.csv", {}}, {"brak/odsetki.csv", cannot}, {"folder", cannot}};
+    GridExport* e = Export("StringGrid1");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = dir.filePath(c.name);
+        QString proposed;
+        window->Context().chooseSaveFile = [&](const QString&, const QString& offered) {
+            proposed = offered;
+            return path;
+        };
+        e->ZapiszCsv->trigger();
+        EXPECT_TRUE(
+            proposed.endsWith("/odsetki-podatkowe-" + QDate::currentDate().toString(Qt::ISODate) + ".csv"));
+        QFile file(path);
+        if (c.message.isEmpty()) {
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_EQ(file.readAll().toStdString(), ToCsv(e->Data().Table));
+            EXPECT_EQ(Messages(), Texts{});
+        } else {
+            EXPECT_EQ(Messages(), Texts{S(SaveFailedMessage(path, false))});
+            EXPECT_TRUE(SaveFailedMessage(path, false).contains(cannot));
+        }
+    }
+    QStringList left = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    EXPECT_EQ(left, (QStringList{"folder", "odsetki.csv"}));
+    EXPECT_TRUE(QDir(dir.filePath("folder")).isEmpty());
+}
+
+}  // namespace
+}  // namespace tolvex::testing
