@@ -5,7 +5,7 @@ namespace {
 
 class RatesPageTest : public MainWindowTest {};
 
-TEST_F(RatesPageTest, LockedAtStartUnlockedByEdytuj) {
+TEST_F(RatesPageTest, EdytujUnlocksAndZablokujLocksWithTheNewRates) {
     Start();
     auto* rate = Edit("EditWypadkowe_proc");
     EXPECT_TRUE(rate->isReadOnly());
@@ -24,38 +24,37 @@ TEST_F(RatesPageTest, LockedAtStartUnlockedByEdytuj) {
     EXPECT_TRUE(Edit("EditRentowe_proc")->isReadOnly());
     EXPECT_TRUE(Find("Edytuj")->isHidden());
     EXPECT_FALSE(Find("Zablokuj")->isHidden());
-}
 
-TEST_F(RatesPageTest, LockingSumsTheDisabilityPartsAndCopiesTheLabels) {
-    Start();
-    EXPECT_EQ(Str("Label1Rentowe_proc"), "8,00");
-    Press("Edytuj");
     Edit("EditRentowePracownik_Proc")->setText("2");
-    Edit("EditZdrowotne_proc")->setText("7,75");
+    Edit("EditZdrowotne_proc")->setText("7,50");
     Press("Zablokuj");
-    EXPECT_EQ(Str("Label1Rentowe_proc"), "8,5");
-    EXPECT_EQ(Str("Label1Zdrowotne_prc"), "7,75");
+    // The disability sum and the health rate are written as numbers, the other labels as typed.
+    for (const auto& [name, text] : {std::pair{"EditRentowe_proc", "8,5"},
+                                     {"Label1Rentowe_proc", "8,5"},
+                                     {"Label1Zdrowotne_prc", "7,5"},
+                                     {"Label1Wypadkowe_proc", "1,67"},
+                                     {"Label1FGSP_proc", "0,10"}})
+        EXPECT_EQ(Str(name), text) << name;
+    EXPECT_TRUE(rate->isReadOnly());
     EXPECT_TRUE(Edit("EditRentowePracownik_Proc")->isReadOnly());
     EXPECT_FALSE(Find<QCheckBox>("CheckBox3")->isEnabled());
+    EXPECT_TRUE(Edit("EditZUS_OFE")->isReadOnly());
 }
 
 TEST_F(RatesPageTest, UnparsableDisabilityPartStopsTheLockBeforeAnyChange) {
     Start();
     Press("Edytuj");
-    Edit("EditRentowePracodawca_Proc")->setText("");
-    Press("Zablokuj");
-    EXPECT_EQ(Messages(), std::vector<std::string>{"'' is not a valid floating point value"});
-    EXPECT_FALSE(Find("Zablokuj")->isHidden());
-    EXPECT_FALSE(Edit("EditWypadkowe_proc")->isReadOnly());
-}
-
-TEST_F(RatesPageTest, HealthRateChangeCountsBeforeLocking) {
-    Start();
-    Press("Edytuj");
-    Edit("EditZdrowotne_proc")->setText("7,75");
-    Edit("EditPlacaBrutto")->setText("5000");
-    Press("Wylicz");
-    EXPECT_EQ(Str("Edit_Zdrowotne"), "334,37");
+    for (const char* part : {"EditRentowePracownik_Proc", "EditRentowePracodawca_Proc"}) {
+        SCOPED_TRACE(part);
+        const QString typed = Text(part);
+        Edit(part)->setText("1.5");
+        Press("Zablokuj");
+        EXPECT_EQ(Messages(), std::vector<std::string>{"'1.5' is not a valid floating point value"});
+        EXPECT_EQ(Str("EditRentowe_proc"), "8,00");
+        EXPECT_FALSE(Find("Zablokuj")->isHidden());
+        EXPECT_FALSE(Edit("EditWypadkowe_proc")->isReadOnly());
+        Edit(part)->setText(typed);
+    }
 }
 
 }  // namespace
