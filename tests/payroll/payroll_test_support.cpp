@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/amount/amount.h"
 #include "payroll/contribution_rates.h"
 
 namespace tolvex::testing {
@@ -56,13 +57,28 @@ bool WasWritten(const TextFields& fields, std::string_view name) {
     return false;
 }
 
+Texts TextWrites(const TextFields& fields) {
+    Texts writes;
+    for (const Effect& e : fields.Effects())
+        if (e.kind == Effect::Kind::Text) writes.emplace_back(e.name, e.text);
+    return writes;
+}
+
 void RunPageCases(const std::vector<PageCase>& cases, const std::function<void(TextFields&)>& calculate) {
     for (const PageCase& c : cases) {
         SCOPED_TRACE(c.label);
         MapFieldSource source = PayrollStartFields();
         Set(source, c.inputs, c.choices);
         TextFields fields(source);
-        calculate(fields);
+        std::vector<std::string> shown;
+        try {
+            calculate(fields);
+            shown = fields.Messages();
+        } catch (const ConversionError& e) {
+            shown = fields.Messages();
+            shown.push_back(e.what());
+        }
+        EXPECT_EQ(shown, c.messages);
         for (const auto& [name, text] : c.expected) EXPECT_EQ(fields.Text(name), text) << name;
         for (const std::string& name : c.untouched) EXPECT_FALSE(WasWritten(fields, name)) << name;
     }

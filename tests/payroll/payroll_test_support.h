@@ -21,13 +21,16 @@ void Set(MapFieldSource& source, const Texts& texts, const Choices& choices = {}
 // Copies the texts the calculation wrote into the source, as the page shows them.
 void Replay(MapFieldSource& source, const TextFields& fields);
 bool WasWritten(const TextFields& fields, std::string_view name);
+// Every text write in order, as (name, text).
+Texts TextWrites(const TextFields& fields);
 
 struct PageCase {
     const char* label;
     Texts inputs;
     Choices choices;
-    Texts expected;                      // final texts of these fields
-    std::vector<std::string> untouched;  // fields the calculation must not write
+    Texts expected;                           // final texts of these fields
+    std::vector<std::string> untouched = {};  // fields the calculation must not write
+    std::vector<std::string> messages = {};   // shown, a conversion error's last as the page shows it
 };
 // Runs `calculate` on the start fields with each case's inputs and checks its texts.
 void RunPageCases(const std::vector<PageCase>& cases, const std::function<void(TextFields&)>& calculate);
