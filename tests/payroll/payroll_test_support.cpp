@@ -9,22 +9,12 @@ namespace tolvex::testing {
 
 MapFieldSource PayrollStartFields() {
     MapFieldSource s;
-    s.texts = {{"EditKosztyUzyskPrzychodu", "250"},
-               {"EditUlgaPodatkowa", "300"},
-               {"EditSkalaPodatkowa", "12"},
-               {"EditRentowePracownik_Proc", "1,5"},
-               {"EditRentowePracodawca_Proc", "6,5"},
-               {"EditZdrowotne_proc_1", "9,00"},
-               {"ComboBoxEtat", "8/8"},
-               {"EditPlacaBrutto", "0,00"},
-               {"Edit_Netto", "0,00"},
-               {"EditKrotnoscnagrody", "1"},
-               {"Dodaj_odejmij_Zdrowotne", "Bez zdrowotnego"}};
-    for (const char* name : {"EditPodstawaOpodat_Zdrowotne", "EditPodstawa_do_Podatku", "Edit_Zdrowotne",
-                             "Edit_Podatek", "EditZdrowotne_Pracownika"})
-        s.texts[name] = "0,00";
+    s.texts = {{"EditKosztyUzyskPrzychodu", "250"},   {"EditUlgaPodatkowa", "300"},
+               {"EditSkalaPodatkowa", "12"},          {"EditRentowePracownik_Proc", "1,5"},
+               {"EditRentowePracodawca_Proc", "6,5"}, {"ComboBoxEtat", "8/8"},
+               {"EditPlacaBrutto", "0,00"},           {"Edit_Netto", "0,00"},
+               {"EditKrotnoscnagrody", "1"},          {"Dodaj_odejmij_Zdrowotne", "Bez zdrowotnego"}};
     for (int n = 1; n <= 24; ++n) s.texts["Edit" + std::to_string(n)] = "0,00 zł";
-    s.texts["EditKosztPracownika"] = "0,00 zł";
     for (const char* name : {"EditPremia", "EditSzkodliwe", "EditNadgodziny", "EditZaUrlop", "EditZaChorobe",
                              "EditNagrody", "EditDodatek1", "EditDodatek2", "EditDodatek3",
                              "EditUbezpieczenie", "EditRata", "EditSkladka", "EditSkladkaZw", "EditKomornik",
@@ -44,11 +34,6 @@ MapFieldSource PayrollStartFields() {
 void Set(MapFieldSource& source, const Texts& texts, const Choices& choices) {
     for (const auto& [name, text] : texts) source.texts[name] = text;
     for (const auto& [name, choice] : choices) source.choices[name] = choice;
-}
-
-void Replay(MapFieldSource& source, const TextFields& fields) {
-    for (const Effect& e : fields.Effects())
-        if (e.kind == Effect::Kind::Text) source.texts[e.name] = e.text;
 }
 
 bool WasWritten(const TextFields& fields, std::string_view name) {

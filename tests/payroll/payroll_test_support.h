@@ -1,5 +1,4 @@
-// The payroll page's start texts as a field source, and replaying a calculation's
-// writes into it as the page would.
+// The payroll page's start texts as a field source, and a runner for tables of calculations on it.
 #pragma once
 
 #include <functional>
@@ -18,8 +17,6 @@ using Choices = std::vector<std::pair<std::string, int>>;
 MapFieldSource PayrollStartFields();
 
 void Set(MapFieldSource& source, const Texts& texts, const Choices& choices = {});
-// Copies the texts the calculation wrote into the source, as the page shows them.
-void Replay(MapFieldSource& source, const TextFields& fields);
 bool WasWritten(const TextFields& fields, std::string_view name);
 // Every text write in order, as (name, text).
 Texts TextWrites(const TextFields& fields);

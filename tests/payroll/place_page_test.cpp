@@ -9,6 +9,8 @@
 namespace tolvex::testing {
 namespace {
 
+using Texts = std::vector<std::string>;
+
 class PlacePageTest : public MainWindowTest {
   protected:
     // As typed: the field is replaced, which also wipes an earlier net result.
@@ -22,52 +24,38 @@ class PlacePageTest : public MainWindowTest {
         spin->selectAll();
         QTest::keyClicks(spin, typed);
     }
-    void ChooseCostType(int index) { Find<QComboBox>("ComboBoxJakieKoszty")->setCurrentIndex(index); }
-    std::vector<std::string> TaxYearTexts() {
-        return {Str("EditKosztyUzyskPrzychodu"), Str("EditUlgaPodatkowa"), Str("EditSkalaPodatkowa"),
-                Str("EditPlacaMinimalna"), Str("EditMinimalnaStawka_godz")};
+    Texts StrOf(std::initializer_list<const char*> names) {
+        Texts texts;
+        for (const char* name : names) texts.push_back(Str(name));
+        return texts;
+    }
+    Texts TaxYearTexts() {
+        return StrOf({"EditKosztyUzyskPrzychodu", "EditUlgaPodatkowa", "EditSkalaPodatkowa",
+                      "EditPlacaMinimalna", "EditMinimalnaStawka_godz"});
     }
 };
 
-using Texts = std::vector<std::string>;
-
-TEST_F(PlacePageTest, StartUpWritesTheTaxYearOfToday) {
-    struct Case {
-        QDate today;
-        Texts expected;  // costs, relief, rate, minimum wage, hourly rate
-    } cases[] = {
-        {QDate(2025, 3, 15), {"250", "300", "12", "4 666 zł", "27,77 zł"}},
-        {QDate(2024, 12, 31), {"250", "300", "12", "4 300 zł", "26,00 zł"}},
-        {QDate(2021, 6, 1), {"250", "43,76", "17", "4666 zł", "27,77 zł"}},
-        {QDate(2000, 6, 1), {"", "", "", "4666 zł", "27,77 zł"}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.today.toString().toStdString());
-        Start(c.today);
-        EXPECT_EQ(Find<QSpinBox>("SpinEditJakiRok")->value(), c.today.year());
-        EXPECT_EQ(TaxYearTexts(), c.expected);
-        EXPECT_EQ(Str("ComboBoxJakieKoszty"), "Podstawowe");
-        for (const char* name : {"EditPlacaBrutto", "EditPodstawaOpodat_Zdrowotne", "EditPodstawa_do_Podatku",
-                                 "Edit_Netto", "Edit_Zdrowotne", "Edit_Podatek"})
-            EXPECT_EQ(Str(name), "0,00") << name;
-    }
-}
-
-TEST_F(PlacePageTest, YearAndCostTypeFillTheRowAndTheYearIsClamped) {
-    Start();
-    Edit("EditUlgaPodatkowa")->setText("77");
+TEST_F(PlacePageTest, TaxYearOfTodayThenOfTheChosenYearAndCostType) {
+    Start(QDate(2021, 6, 1));
     auto* spin = Find<QSpinBox>("SpinEditJakiRok");
+    EXPECT_EQ(spin->value(), 2021);
+    // 2021 keeps the design texts of both minimum-wage fields.
+    EXPECT_EQ(TaxYearTexts(), (Texts{"250", "43,76", "17", "4666 zł", "27,77 zł"}));
+    EXPECT_EQ(Str("ComboBoxJakieKoszty"), "Podstawowe");
+    EXPECT_EQ(StrOf({"EditPlacaBrutto", "EditPodstawaOpodat_Zdrowotne", "EditPodstawa_do_Podatku",
+                     "Edit_Netto", "Edit_Zdrowotne", "Edit_Podatek"}),
+              Texts(6, "0,00"));
+
+    Edit("EditUlgaPodatkowa")->setText("77");
     ChooseYear("19");  // below 1999 while typing: nothing written
     EXPECT_EQ(Str("EditUlgaPodatkowa"), "77");
     QTest::keyClicks(spin, "99");
     EXPECT_EQ(Str("EditUlgaPodatkowa"), "32,90");
-    ChooseCostType(1);
+    ChooseYear("2024");
+    Find<QComboBox>("ComboBoxJakieKoszty")->setCurrentIndex(1);
+    EXPECT_EQ(TaxYearTexts(), (Texts{"300", "300", "12", "3 600 zł", "23,50 zł"}));
     ChooseYear("2009");
     EXPECT_EQ(TaxYearTexts(), (Texts{"139,06", "46,33", "18", "1 276 zł", "??,? zł"}));
-    ChooseCostType(0);
-    ChooseYear("2024");
-    ChooseCostType(1);
-    EXPECT_EQ(TaxYearTexts(), (Texts{"300", "300", "12", "3 600 zł", "23,50 zł"}));
     ChooseYear("2150");
     spin->clearFocus();
     EXPECT_EQ(spin->value(), 2099);
@@ -78,30 +66,33 @@ TEST_F(PlacePageTest, YearAndCostTypeFillTheRowAndTheYearIsClamped) {
     EXPECT_EQ(spin->value(), 1999);
 }
 
-TEST_F(PlacePageTest, StartUpValuesAreNotValidatedBeforeTheWindowIsShown) {
-    window = std::make_unique<TKalkulator_Finansowy>(sink);
-    Edit("EditUlgaPodatkowa")->setText("abc");
-    EXPECT_TRUE(sink.messages.empty());
-}
-
-TEST_F(PlacePageTest, SalaryFillsPayrollAndContributionPages) {
+TEST_F(PlacePageTest, SalaryFillsBothPagesHealthTogglesAndHalfPostPayScalesAgain) {
     Start();
     SetGross("5000");
     Press("Wylicz");
-    const std::pair<const char*, const char*> expected[] = {{"Edit_Netto", "3738,19"},
-                                                            {"EditPodstawa_do_Podatku", "4 065,00 zł"},
-                                                            {"Edit2", "488 zł"},
-                                                            {"Edit22", "1073,81 zł"},
-                                                            {"EditKosztPracownika", "6 019,00 zł"},
-                                                            {"EditNettoZaGodzine", "22,25"}};
-    for (const auto& [name, text] : expected) EXPECT_EQ(Str(name), text) << name;
-    // An unticked employee box shows zero but keeps the net.
-    Press("Edytuj");
-    Find<QCheckBox>("CheckBox2")->click();
-    SetGross("5000");
+    EXPECT_EQ(StrOf({"Edit_Netto", "EditKosztPracownika", "EditNettoZaGodzine"}),
+              (Texts{"3738,19", "6 019,00 zł", "22,25"}));
+    // The health toggle takes the health cell out of the "Skł. ZUS" totals and puts it back.
+    const auto cells = [this] {
+        return StrOf({"Edit6", "Edit20", "Edit22", "Edit24", "Dodaj_odejmij_Zdrowotne"});
+    };
+    const Texts filled = cells();
+    const char* healthControls[] = {"Edit6", "LabelZdrowotne", "Label1Zdrowotne_prc", "Edit13", "Edit20"};
+    Press("Dodaj_odejmij_Zdrowotne");
+    EXPECT_EQ(cells(), (Texts{"388,31 zł", "0 zł", "685,5 zł", "1704,5 zł", "Ze zdrowotnym"}));
+    for (const char* name : healthControls) EXPECT_TRUE(Find(name)->isHidden()) << name;
+    Press("Dodaj_odejmij_Zdrowotne");
+    EXPECT_EQ(cells(), filled);
+    for (const char* name : healthControls) EXPECT_FALSE(Find(name)->isHidden()) << name;
+
+    Find<QComboBox>("ComboBoxEtat")->setEditText("4/8");
+    SetGross("3500");
     Press("Wylicz");
-    EXPECT_EQ(Str("Edit2"), "0,00 zł");
-    EXPECT_EQ(Str("Edit_Netto"), "3738,19");
+    // The net is written after the part-time gross, whose change wipes the net.
+    EXPECT_EQ(StrOf({"EditPlacaBrutto", "Edit_Netto"}), (Texts{"1750", "1374,16"}));
+    Click("EditPlacaBrutto");  // empties the net, so the next press scales the gross again
+    Press("Wylicz");
+    EXPECT_EQ(StrOf({"EditBruttoCalyEtat", "EditPlacaBrutto"}), (Texts{"1750", "875"}));
 }
 
 TEST_F(PlacePageTest, GrossAndNetWorkAsAPair) {
@@ -122,7 +113,7 @@ TEST_F(PlacePageTest, GrossAndNetWorkAsAPair) {
     EXPECT_EQ(Str("EditPlacaBrutto"), "0,00");
 }
 
-TEST_F(PlacePageTest, AllowancesPanelSwitchAndBonusUnit) {
+TEST_F(PlacePageTest, AllowancesPanel) {
     Start();
     auto* dodatki = Find<QGroupBox>("GroupBox1Dodatki");
     EXPECT_FALSE(dodatki->isEnabled());
@@ -131,21 +122,6 @@ TEST_F(PlacePageTest, AllowancesPanelSwitchAndBonusUnit) {
     EXPECT_TRUE(dodatki->isEnabled());
     EXPECT_TRUE(Find<QGroupBox>("GroupBoxPotracenia")->isEnabled());
 
-    Edit("EditPremia")->setText("10");
-    Find<RadioGroup>("RadioGroupJakaPremia")->Button(1)->click();
-    EXPECT_EQ(Str("LabelPremia"), "Premia(zł)");
-    EXPECT_EQ(Str("EditPremia"), "10");
-    SetGross("4990");  // with a bonus of 10 zł, the salary of 5000
-    Press("Wylicz");
-    EXPECT_EQ(Str("Edit_Netto"), "3738,19");
-    Press("CheckBoxDodatkiPotracenia");
-    EXPECT_FALSE(dodatki->isEnabled());
-    EXPECT_EQ(Str("EditPremia"), "10");
-}
-
-TEST_F(PlacePageTest, PanelFieldsClearOnClickAndRefillOnExit) {
-    Start();
-    Press("CheckBoxDodatkiPotracenia");
     Edit("EditNagrody")->setText("150");
     Click("EditNagrody");
     EXPECT_EQ(Str("EditNagrody"), "");
@@ -154,20 +130,23 @@ TEST_F(PlacePageTest, PanelFieldsClearOnClickAndRefillOnExit) {
     Type("EditPremia", "12.5");
     EXPECT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Str("EditPremia"), "5");
+
+    Edit("EditPremia")->setText("10");
+    Find<RadioGroup>("RadioGroupJakaPremia")->Button(1)->click();
+    EXPECT_EQ(Str("LabelPremia"), "Premia(zł)");
+    SetGross("4990");  // with a bonus of 10 zł, the salary of 5000
+    Press("Wylicz");
+    EXPECT_EQ(Str("Edit_Netto"), "3738,19");
+    Press("CheckBoxDodatkiPotracenia");
+    EXPECT_FALSE(dodatki->isEnabled());
+    EXPECT_EQ(Str("EditPremia"), "10");
 }
 
-TEST_F(PlacePageTest, PensionHealthToggleAndAward) {
+TEST_F(PlacePageTest, PensionAndAward) {
     Start();
     SetGross("5000");
     Press("WyliczEmeryture");
     EXPECT_EQ(Str("Edit_Netto"), "4250");
-    const Texts before{Str("Edit22"), Str("Edit20"), Str("Edit24")};
-    Press("Dodaj_odejmij_Zdrowotne");
-    EXPECT_EQ(Str("Dodaj_odejmij_Zdrowotne"), "Ze zdrowotnym");
-    EXPECT_TRUE(Find("Edit6")->isHidden());
-    Press("Dodaj_odejmij_Zdrowotne");
-    EXPECT_FALSE(Find("Edit6")->isHidden());
-    EXPECT_EQ((Texts{Str("Edit22"), Str("Edit20"), Str("Edit24")}), before);
 
     SetGross("1000");
     Press("WyliczJubil");
@@ -175,19 +154,21 @@ TEST_F(PlacePageTest, PensionHealthToggleAndAward) {
     auto* spin = Find<SpinButton>("SpinButtonKrotnosc");
     spin->Up()->click();
     spin->Up()->click();
-    EXPECT_EQ(Str("EditKrotnoscnagrody"), "2");
-    EXPECT_EQ(Str("Edit_Netto"), "1760");
-    // Backward: the typed net stays shown next to the gross it gives.
+    EXPECT_EQ(StrOf({"EditKrotnoscnagrody", "Edit_Netto"}), (Texts{"2", "1760"}));
+    // Backward: the typed net stays shown next to the gross it gives, and a step has no net to scale.
     Edit("EditPlacaBrutto")->setText("0,00");
     Edit("Edit_Netto")->setText("880");
     Press("WyliczJubil");
-    EXPECT_EQ(Str("EditPlacaBrutto"), "1000");
-    EXPECT_EQ(Str("Edit_Netto"), "880");
+    EXPECT_EQ(StrOf({"EditPlacaBrutto", "Edit_Netto"}), (Texts{"1000", "880"}));
+    spin->Up()->click();
+    EXPECT_EQ(StrOf({"EditKrotnoscnagrody", "Edit_Netto"}), (Texts{"2,5", "0"}));
 
+    // A salary leaves the award flag down.
     SetGross("5000");
     Press("Wylicz");
     spin->Down()->click();
     EXPECT_EQ(Messages(), Texts{"To nie jest nagroda"});
+    EXPECT_EQ(Str("EditKrotnoscnagrody"), "2,5");
 }
 
 }  // namespace

@@ -86,40 +86,5 @@ TEST(CalculateSalary, GrossToNet) {
     });
 }
 
-TEST(CalculateSalary, WritesInThePageOrder) {
-    MapFieldSource source = testing::PayrollStartFields();
-    source.texts["EditPlacaBrutto"] = "3500";
-    source.texts["ComboBoxEtat"] = "4/8";
-    TextFields fields(source);
-    AwardState award;
-    CalculateSalary(fields, award);
-    std::vector<std::string> names;
-    for (const Effect& e : fields.Effects()) names.push_back(e.name);
-    std::vector<std::string> expected{
-        "EditBruttoCalyEtat", "EditPlacaBrutto",         "EditPodstawaOpodat_Zdrowotne",
-        "Edit_Zdrowotne",     "EditPodstawa_do_Podatku", "Edit_Podatek",
-        "Edit_Netto"};
-    for (int n = 1; n <= 14; ++n) expected.push_back("Edit" + std::to_string(n));
-    for (int n = 1; n <= 24; ++n) expected.push_back("Edit" + std::to_string(n));
-    for (int n = 1; n <= 21; ++n) expected.push_back("Edit" + std::to_string(n));
-    expected.push_back("EditKosztPracownika");
-    expected.push_back("EditNettoZaGodzine");
-    EXPECT_EQ(names, expected);
-}
-
-TEST(CalculateSalary, SecondPressScalesThePartTimePayAgain) {
-    MapFieldSource source = testing::PayrollStartFields();
-    testing::Set(source, {{"EditPlacaBrutto", "3500"}, {"ComboBoxEtat", "4/8"}});
-    AwardState award;
-    for (const char* expected : {"1750", "875"}) {
-        TextFields fields(source);
-        CalculateSalary(fields, award);
-        EXPECT_EQ(fields.Text("EditPlacaBrutto"), expected);
-        testing::Replay(source, fields);
-        source.texts["Edit_Netto"] = "";  // the gross write empties the net on the page
-    }
-    EXPECT_EQ(source.texts["EditBruttoCalyEtat"], "1750");
-}
-
 }  // namespace
 }  // namespace tolvex
