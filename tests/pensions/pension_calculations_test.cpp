@@ -337,7 +337,7 @@ class FundReportTest : public ::testing::Test {
 TEST_F(FundReportTest, TableStopsAtTheRetirementAgeNotAt67) {
     // Joining at 40, a woman gets 60 − 40 + 1 rows and a man 65 − 40 + 1, never more than held.
     const std::tuple<Pillar, int, int, size_t> cases[] = {
-        {Pillar::Second, 1, 27, 21}, {Pillar::Third, 0, 26, 26}, {Pillar::Second, 0, 10, 10}};
+        {Pillar::Second, 1, 27, 21}, {Pillar::Third, 0, 27, 26}, {Pillar::Second, 0, 10, 10}};
     for (const auto& [pillar, woman, held, printed] : cases) {
         source.choices[pillar == Pillar::Second ? "RadioGroupPlec" : "RadioGroupPlec1"] = woman;
         EXPECT_EQ(Prepare(pillar, RowsOf(held)).table.size(), printed + 1) << held;
