@@ -161,24 +161,25 @@ TEST_F(DateFieldTest, IncrementByOutsideItsRangeIsRefused) {
 
 TEST_F(DateFieldTest, RightPressOnAnArrowSetsTheStep) {
     field->ConfigureAsMainWindowDate(S::Day);
+    // Each dialog opens on the field's step and moves the unit one further down the list.
+    answer = [&](QDialog& d) {
+        auto* dlg = qobject_cast<TFormSetIncrement*>(&d);
+        EXPECT_NE(dlg, nullptr);
+        if (!dlg) return 0;
+        EXPECT_EQ(dlg->CBIncrementScale->currentIndex(), static_cast<int>(field->IncrementScale()));
+        EXPECT_EQ(dlg->SEIncrementBy->value(), field->IncrementBy());
+        dlg->CBIncrementScale->setCurrentIndex(dlg->CBIncrementScale->currentIndex() + 1);
+        dlg->SEIncrementBy->setValue(40000);  // held within 0..32767
+        dlg->BtnClose->click();
+        return dlg->result();
+    };
     for (TComponentButton* arrow : {field->UpButton(), field->DownButton()}) {
-        answer = [&](QDialog& d) {
-            auto* dlg = qobject_cast<TFormSetIncrement*>(&d);
-            EXPECT_NE(dlg, nullptr);
-            if (!dlg) return 0;
-            EXPECT_EQ(dlg->CBIncrementScale->currentIndex(), static_cast<int>(field->IncrementScale()));
-            EXPECT_EQ(dlg->SEIncrementBy->value(), field->IncrementBy());
-            dlg->CBIncrementScale->setCurrentIndex(arrow == field->UpButton() ? 1 : 4);
-            dlg->SEIncrementBy->setValue(40000);  // held within 0..32767
-            dlg->BtnClose->click();
-            return dlg->result();
-        };
         QTest::mousePress(arrow, Qt::RightButton, {}, QPoint(2, 2));
         QTest::mouseRelease(arrow, Qt::RightButton, {}, QPoint(2, 2));
-        EXPECT_EQ(field->IncrementScale(), arrow == field->UpButton() ? S::Month : S::Hour);
-        EXPECT_EQ(field->IncrementBy(), 32767);
     }
     EXPECT_EQ(opened, 2);
+    EXPECT_EQ(field->IncrementScale(), S::Minute);  // from Day by way of Hour
+    EXPECT_EQ(field->IncrementBy(), 32767);
     EXPECT_EQ(field->text(), "");  // a right press does not step
 }
 
