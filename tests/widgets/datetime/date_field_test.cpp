@@ -133,13 +133,12 @@ TEST_F(DateFieldTest, KeysStepTheDateButNeverEditIt) {
         EXPECT_EQ(Text(), "2025-03-15") << key;
     }
     QTest::keyClick(field.get(), Qt::Key_Up);
-    QTest::keyClick(field.get(), Qt::Key_Up);
-    EXPECT_EQ(Text(), "2025-03-17");
-    QTest::keyClick(field.get(), Qt::Key_Down);
     EXPECT_EQ(Text(), "2025-03-16");
+    QTest::keyClick(field.get(), Qt::Key_Down);
+    EXPECT_EQ(Text(), "2025-03-15");
     field->SetButtons(B::btnCalendar);  // no arrows, no stepping
     QTest::keyClick(field.get(), Qt::Key_Up);
-    EXPECT_EQ(Text(), "2025-03-16");
+    EXPECT_EQ(Text(), "2025-03-15");
 
     field->SetEnableEditor(true);
     field->selectAll();
