@@ -193,25 +193,15 @@ TEST_F(DateFieldTest, HeldArrowRepeats) {
     EXPECT_GE(steps.count(), 2);
 }
 
-TEST_F(DateFieldTest, ButtonsSitInsideTheRightEdge) {
-    struct Case {
-        TButtonOptions buttons;
-        std::vector<QRect> rects;  // up, down, calendar, clock
-        int margin;
-    } cases[] = {
-        // clang-format off
-        {B::btnCalendar | B::btnClock | B::btnIncrement, {{105, 2, 10, 10}, {105, 12, 10, 10},
-         {115, 2, 21, 20}, {136, 2, 21, 20}}, 57},
-        {TButtonOptions(B::btnClock), {{}, {}, {}, {136, 2, 21, 20}}, 26},
-        {TButtonOptions(), {{}, {}, {}, {}}, 5},
-        // clang-format on
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.margin);
-        const DateFieldButtonLayout l = LayoutDateFieldButtons(160, 24, 2, c.buttons);
-        EXPECT_EQ((std::vector{l.up, l.down, l.calendar, l.clock}), c.rects);
-        EXPECT_EQ(l.textRightMargin, c.margin);
-    }
+TEST(DateFieldLayout, ButtonsSitInsideTheRightEdge) {
+    // Right to left: the clock, the calendar, then the arrows one above the other; the text ends
+    // two dots before them.
+    const DateFieldButtonLayout l =
+        LayoutDateFieldButtons(160, 24, 2, B::btnCalendar | B::btnClock | B::btnIncrement);
+    EXPECT_EQ((std::vector{l.up, l.down, l.calendar, l.clock}),
+              (std::vector<QRect>{{105, 2, 10, 10}, {105, 12, 10, 10}, {115, 2, 21, 20}, {136, 2, 21, 20}}));
+    EXPECT_EQ(l.textRightMargin, 57);
+    EXPECT_EQ(LayoutDateFieldButtons(160, 24, 2, {}).textRightMargin, 5);
     EXPECT_EQ(DateFieldMinimumHeight(16, 15), 16 + 3 + 6);
     EXPECT_EQ(DateFieldMinimumHeight(13, 20), 13 + 3 + 6);
 }
