@@ -18,11 +18,6 @@ class AmountFieldTest : public ::testing::Test {
         AttachAmountField(e, rule, ctx);
         return e;
     }
-    void Click(QLineEdit* e) { QTest::mouseClick(e, Qt::LeftButton, {}, QPoint(3, 3)); }
-    void Leave(QLineEdit* e) {
-        QFocusEvent out(QEvent::FocusOut);
-        QApplication::sendEvent(e, &out);
-    }
 
     testing::RecordingMessageSink sink;
     UiContext ctx;
@@ -77,7 +72,7 @@ TEST_F(AmountFieldTest, ClickVariantsClearOnlyTheirPlaceholders) {
         QLineEdit* e =
             Field(rules::Make(ChangeRule::None, c.rule, ExitRule::None), QString::fromUtf8(c.before));
         e->show();
-        Click(e);
+        QTest::mouseClick(e, Qt::LeftButton, {}, QPoint(3, 3));
         EXPECT_EQ(e->text().toStdString(), c.after);
     }
 }
@@ -86,7 +81,10 @@ TEST_F(AmountFieldTest, ExitAndResultFillOnlyAnEmptyField) {
     QLineEdit* money = Field(rules::Check());
     QLineEdit* count = Field(rules::CheckShort(ClickRule::ClearZero, "0"));
     QLineEdit* kept = Field(rules::Check(), "12");
-    for (auto* e : {money, count, kept}) Leave(e);
+    for (auto* e : {money, count, kept}) {
+        QFocusEvent out(QEvent::FocusOut);
+        QApplication::sendEvent(e, &out);
+    }
     EXPECT_EQ(money->text(), "0,00");
     EXPECT_EQ(count->text(), "0");
     EXPECT_EQ(kept->text(), "12");
