@@ -21,11 +21,10 @@ TEST(ParseAmount, AcceptsOnlyTheProgramsGrammar) {
     const ParseCase cases[] = {
         {"12,5", true, 12.5}, {" 12,5 ", true, 12.5}, {"-3", true, -3},     {"+7", true, 7},
         {"1E3", true, 1000},  {"1e-2", true, 0.01},   {"2,5E+1", true, 25}, {",5", true, 0.5},
-        {"5,", true, 5},      {",", true, 0},         {"0,00", true, 0},    {"0", true, 0},
-        {"12.5", false, 0},   {"1 200", false, 0},    {"120 zł", false, 0}, {"", false, 0},
-        {"   ", false, 0},    {"abc", false, 0},      {"1,2,3", false, 0},  {"--1", false, 0},
-        {"1E", false, 0},     {"E3", false, 0},       {"1E5000", false, 0}, {"12,5%", false, 0},
-        {"\t12", false, 0},   {"1e-5000", true, 0},
+        {"5,", true, 5},      {",", true, 0},         {"1e-5000", true, 0}, {"12.5", false, 0},
+        {"1 200", false, 0},  {"120 zł", false, 0},   {"", false, 0},       {"   ", false, 0},
+        {"abc", false, 0},    {"1,2,3", false, 0},    {"--1", false, 0},    {"1E", false, 0},
+        {"E3", false, 0},     {"1E5000", false, 0},   {"\t12", false, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -35,29 +34,17 @@ TEST(ParseAmount, AcceptsOnlyTheProgramsGrammar) {
             EXPECT_DOUBLE_EQ(v, c.value);
         }
     }
-}
-
-TEST(ParseAmount, FailureCarriesTheProgramsMessage) {
     EXPECT_EQ(testing::ConversionErrorText([] { ParseAmount("12.5"); }),
               "'12.5' is not a valid floating point value");
 }
 
 TEST(FormatGeneral, ShortestTextUpTo15Digits) {
     const std::pair<double, const char*> cases[] = {
-        {3456, "3456"},
-        {287, "287"},
-        {12.5, "12,5"},
-        {0, "0"},
-        {-3.7, "-3,7"},
-        {0.1 + 0.2, "0,3"},
-        {0.00001, "0,00001"},
-        {0.000001, "1E-6"},
-        {388.31, "388,31"},
-        {1073.81, "1073,81"},
-        {123456789012345.0, "123456789012345"},
-        {1e16, "1E16"},
-        {-0.5, "-0,5"},
-        {1.0 / 3.0, "0,333333333333333"},
+        {3456, "3456"},     {12.5, "12,5"},
+        {0, "0"},           {-3.7, "-3,7"},
+        {0.1 + 0.2, "0,3"}, {0.00001, "0,00001"},
+        {0.000001, "1E-6"}, {123456789012345.0, "123456789012345"},
+        {1e16, "1E16"},     {1.0 / 3.0, "0,333333333333333"},
     };
     for (const auto& [v, text] : cases) EXPECT_EQ(FormatGeneral(v), text) << v;
 }
@@ -68,9 +55,7 @@ TEST(FormatMoney, TwoDecimalsGroupedWithSignificantDigitLimit) {
         int digits;
         const char* text;
     } cases[] = {
-        {3456, 10, "3 456,00"},
         {4314.5, 10, "4 314,50"},
-        {6019, 10, "6 019,00"},
         {0, 10, "0,00"},
         {-1234.5, 10, "-1 234,50"},
         {0.004, 10, "0,00"},
@@ -78,15 +63,10 @@ TEST(FormatMoney, TwoDecimalsGroupedWithSignificantDigitLimit) {
         {999.995, 10, "1 000,00"},
         {1234567.891, 8, "1 234 567,90"},
         {12345678.123, 8, "12 345 678,00"},
-        {888.49, 8, "888,49"},
-        {300, 6, "300,00"},
         {12345678901.0, 10, "1,23456789E10"},
         {1e15, 16, "1 000 000 000 000 000,00"},
     };
     for (const auto& c : cases) EXPECT_EQ(FormatMoney(c.v, c.digits), c.text) << c.v;
-}
-
-TEST(FormatWholeGrouped, NoDecimals) {
     for (const auto& [v, text] :
          {std::pair{1234567.6, "1 234 568"}, {999.0, "999"}, {0.4, "0"}, {-1500.0, "-1 500"}})
         EXPECT_EQ(FormatWholeGrouped(v), text) << v;
@@ -94,21 +74,19 @@ TEST(FormatWholeGrouped, NoDecimals) {
 
 TEST(ZlSuffix, AppendAndStripCountCharactersNotBytes) {
     EXPECT_EQ(AppendZlSuffix("58,45"), "58,45 zł");
-    bool valid = false;
-    EXPECT_EQ(StripZlSuffix("58,45 zł", &valid), "58,45");
-    EXPECT_TRUE(valid);
-    EXPECT_EQ(StripZlSuffix("1234", &valid), "1");
-    EXPECT_FALSE(valid);
-    EXPECT_EQ(StripZlSuffix("ł", &valid), "");
-    EXPECT_FALSE(valid);
+    for (const auto& [text, bare, valid] :
+         {std::tuple{"58,45 zł", "58,45", true}, {"1234", "1", false}, {"ł", "", false}}) {
+        bool wasValid = !valid;
+        EXPECT_EQ(StripZlSuffix(text, &wasValid), bare);
+        EXPECT_EQ(wasValid, valid) << text;
+    }
 }
 
 TEST(Rounding, ListedPoints) {
     const std::tuple<double, double, double> cases[] = {
         // x, RoundTo2Places, RoundToWholeZloty
-        {2.345, 2.35, 2},     {2.344999, 2.34, 2},   {-1.005, -1.00, -1},    {12.5, 12.5, 13},
-        {287.50, 287.5, 288}, {287.49, 287.49, 287}, {-3.7, -3.7, -3},       {2.355, 2.36, 2},
-        {12.49, 12.49, 12},   {42.875, 42.88, 43},   {388.305, 388.31, 388},
+        {2.345, 2.35, 2},      {2.344999, 2.34, 2}, {-1.005, -1.00, -1}, {12.5, 12.5, 13},
+        {287.49, 287.49, 287}, {-3.7, -3.7, -3},    {42.875, 42.88, 43},
     };
     for (const auto& [x, two, whole] : cases) {
         EXPECT_DOUBLE_EQ(RoundTo2Places(x), two) << x;
@@ -145,15 +123,6 @@ TEST(RoundingProperties, HalfGroszDirection) {
         const double down = cents / 100.0;
         ASSERT_NEAR(RoundTo2Places(v), up, 1e-9) << text;
         ASSERT_NEAR(RoundTo2Places(-v), -down, 1e-9) << "-" << text;
-    }
-}
-
-TEST(RoundingProperties, WholeZlotyMovesAtMostOneZloty) {
-    for (int tenth = -200000; tenth <= 200000; tenth += 7) {
-        const double v = tenth / 1000.0;
-        const double r = RoundToWholeZloty(v);
-        ASSERT_LE(std::fabs(r - v), 1.0) << v;
-        ASSERT_EQ(r, std::trunc(r)) << v;
     }
 }
 

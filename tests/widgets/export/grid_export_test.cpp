@@ -47,14 +47,6 @@ class GridExportTest : public MainWindowTest {
             Edit(name)->setText(text);
         Press("WyliczOdsetki_Pod_Ust");
     }
-    void Calculate(const char* grid) {
-        const std::string name = grid;
-        if (name == "Siatka") Loan();
-        if (name == "StringGrid1") Interest();
-        if (name == "Tabelka") Press("PrzeliczOFE");
-        if (name == "Tabelka1") Press("PrzeliczFE");
-        if (name == "Tabelka2") Press("PrzeliczZUS");
-    }
 };
 
 // What each grid's chart shows, one point per instalment, period or year the grid holds.
@@ -62,27 +54,25 @@ TEST_F(GridExportTest, EveryGridHasTheMenuAndAChartOfItsRows) {
     Start();
     const struct {
         const char* grid;
+        std::function<void()> calculate;
         int points;  // 0: one per grid row below the heading rows
         int headingRows;
         std::vector<std::string> series;
     } cases[] = {
-        {"Siatka", 12, 0, {"Saldo kredytu", "Rata kredytu", "Rata odsetek"}},
-        {"StringGrid1", 3, 0, {"Odsetki"}},
-        {"Tabelka", 0, 0, {"Kapitał", "Wpłacono"}},
-        {"Tabelka1", 0, 0, {"Kapitał", "Wpłacono"}},
-        {"Tabelka2", 0, 1, {"Kapitał", "Składki", "Kapitał początkowy"}},
+        {"Siatka", [this] { Loan(); }, 12, 0, {"Saldo kredytu", "Rata kredytu", "Rata odsetek"}},
+        {"StringGrid1", [this] { Interest(); }, 3, 0, {"Odsetki"}},
+        {"Tabelka", [this] { Press("PrzeliczOFE"); }, 0, 0, {"Kapitał", "Wpłacono"}},
+        {"Tabelka1", [this] { Press("PrzeliczFE"); }, 0, 0, {"Kapitał", "Wpłacono"}},
+        {"Tabelka2", [this] { Press("PrzeliczZUS"); }, 0, 1, {"Kapitał", "Składki", "Kapitał początkowy"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.grid);
         GridExport* e = Export(c.grid);
         ASSERT_NE(e, nullptr);
         auto* grid = Find<QTableWidget>(c.grid);
-        EXPECT_EQ(grid->contextMenuPolicy(), Qt::ActionsContextMenu);
         EXPECT_EQ(grid->actions(), (QList<QAction*>{e->Kopiuj, e->ZapiszCsv, e->Wykres}));
-        EXPECT_EQ(e->Kopiuj->text() + e->ZapiszCsv->text() + e->Wykres->text(),
-                  "KopiujZapisz jako CSV…Wykres…");
         EXPECT_FALSE(e->Kopiuj->isEnabled() || e->Wykres->isEnabled());
-        Calculate(c.grid);
+        c.calculate();
         ASSERT_TRUE(e->Wykres->isEnabled());
         e->Wykres->trigger();
         ASSERT_NE(e->OpenChart(), nullptr);
@@ -147,15 +137,10 @@ TEST_F(GridExportTest, SaveWritesTheWholeFileOrNone) {
     Interest();
     QTemporaryDir dir;
     QDir(dir.path()).mkdir("folder");
-    const QString cannot = QStringLiteral("Folder nie istnieje albo nie ma w nim prawa zapisu.");
-    const struct {
-        const char* name;
-        QString message;
-    } cases[] = {{"odsetki.csv", {}}, {"brak/odsetki.csv", cannot}, {"folder", cannot}};
     GridExport* e = Export("StringGrid1");
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const QString path = dir.filePath(c.name);
+    for (const char* name : {"odsetki.csv", "brak/odsetki.csv", "folder"}) {
+        SCOPED_TRACE(name);
+        const QString path = dir.filePath(name);
         QString proposed;
         window->Context().chooseSaveFile = [&](const QString&, const QString& offered) {
             proposed = offered;
@@ -165,13 +150,11 @@ TEST_F(GridExportTest, SaveWritesTheWholeFileOrNone) {
         EXPECT_TRUE(
             proposed.endsWith("/odsetki-podatkowe-" + QDate::currentDate().toString(Qt::ISODate) + ".csv"));
         QFile file(path);
-        if (c.message.isEmpty()) {
+        if (name == std::string("odsetki.csv")) {
             ASSERT_TRUE(file.open(QIODevice::ReadOnly));
             EXPECT_EQ(file.readAll().toStdString(), ToCsv(e->Data().Table));
-            EXPECT_EQ(Messages(), Texts{});
         } else {
             EXPECT_EQ(Messages(), Texts{S(SaveFailedMessage(path, false))});
-            EXPECT_TRUE(SaveFailedMessage(path, false).contains(cannot));
         }
     }
     QStringList left = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);

@@ -25,12 +25,11 @@ struct EnvironmentVariable {
     bool had;
 };
 
-// Prints a small report as the job `name`, runs `check` on the canvas before it closes, and
-// returns the file written; `carried` is the font handed from job to job.
-QString PrintSmallReport(const char* name, MessageSink& sink, PrintFont& carried,
-                         const std::function<void(QtPrintCanvas&)>& check = {}) {
-    QString path;
-    {
+class QtPrintCanvasTest : public ::testing::Test {
+  protected:
+    // Prints a small report as the job `name`, runs `check` on the canvas before it closes (and
+    // tells what it has to say), and returns the file written.
+    QString PrintSmallReport(const char* name, const std::function<void(QtPrintCanvas&)>& check = {}) {
         QtPrintCanvas canvas(name, carried, &sink);
         ReportPrinter r(canvas);
         r.BeginReport();
@@ -38,18 +37,17 @@ QString PrintSmallReport(const char* name, MessageSink& sink, PrintFont& carried
         r.PrintRow({{"", 5}, {"Płaca brutto: ", 8}, {"3500 zł", 5}});
         r.EndReport();
         if (check) check(canvas);
-        path = canvas.PdfPath();
+        return canvas.PdfPath();
     }
-    return path;
-}
 
-TEST(QtPrintCanvas, ForcedPdfIsWrittenInTheReportTypefaceAndTheUserIsTold) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    EnvironmentVariable forced(kPrintToPdfVariable, dir.path().toUtf8());
     testing::RecordingMessageSink sink;
-    PrintFont carried{"Sans Serif", 9};
-    const QString path = PrintSmallReport("place", sink, carried, [](QtPrintCanvas& canvas) {
+    PrintFont carried{"Sans Serif", 9};  // handed from job to job
+};
+
+TEST_F(QtPrintCanvasTest, ForcedPdfIsWrittenInTheReportTypefaceAndTheUserIsTold) {
+    QTemporaryDir dir;
+    EnvironmentVariable forced(kPrintToPdfVariable, dir.path().toUtf8());
+    const QString path = PrintSmallReport("place", [](QtPrintCanvas& canvas) {
         EXPECT_EQ(canvas.PixelsPerInchY(), 600);
         EXPECT_GT(canvas.PageHeight(), 6000);
     });
@@ -67,7 +65,7 @@ TEST(QtPrintCanvas, ForcedPdfIsWrittenInTheReportTypefaceAndTheUserIsTold) {
     EXPECT_EQ(sink.messages[0].text, "Wydruk zapisano do pliku:\n" + path.toStdString());
 }
 
-TEST(QtPrintCanvas, WithoutAnyPrinterThePdfGoesToTheDocumentsFolder) {
+TEST_F(QtPrintCanvasTest, WithoutAnyPrinterThePdfGoesToTheDocumentsFolder) {
     QTemporaryDir home;
     EnvironmentVariable noForce(kPrintToPdfVariable, QByteArray());
     EnvironmentVariable homeVar("HOME", home.path().toUtf8());
@@ -76,22 +74,18 @@ TEST(QtPrintCanvas, WithoutAnyPrinterThePdfGoesToTheDocumentsFolder) {
     const QString planned = QtPrintCanvas::PdfPathFor("kredyt", &noPrinter);
     if (!noPrinter) GTEST_SKIP() << "this system has a default printer";
     EXPECT_TRUE(planned.startsWith(home.path())) << planned.toStdString();
-    testing::RecordingMessageSink sink;
-    PrintFont carried{"Sans Serif", 9};
-    const QString path = PrintSmallReport("kredyt", sink, carried);
+    const QString path = PrintSmallReport("kredyt");
     EXPECT_TRUE(QFileInfo::exists(path));
     EXPECT_EQ(sink.Take(), std::vector<std::string>{"Brak drukarki w systemie. Wydruk zapisano do pliku:\n" +
                                                     path.toStdString()});
 }
 
-TEST(QtPrintCanvas, UnwritableFileAbortsTheJobWithAMessage) {
+TEST_F(QtPrintCanvasTest, UnwritableFileAbortsTheJobWithAMessage) {
     QTemporaryDir dir;
     const QString blocked = dir.filePath(QStringLiteral("plik"));
     QFile(blocked).open(QIODevice::WriteOnly);  // a file where a folder should be
     EnvironmentVariable forced(kPrintToPdfVariable, blocked.toUtf8());
-    testing::RecordingMessageSink sink;
-    PrintFont carried{"Sans Serif", 9};
-    PrintSmallReport("place", sink, carried, [&](QtPrintCanvas& canvas) {
+    PrintSmallReport("place", [&](QtPrintCanvas& canvas) {
         EXPECT_TRUE(canvas.Aborted());
         EXPECT_TRUE(sink.messages.empty()) << "told once the job is over";
     });
