@@ -21,20 +21,14 @@ class BankInterestPage : public MainWindowTest {
     void Choose(int item) { Find<RadioGroup>("RadioGroup1")->Button(item)->click(); }
 };
 
-TEST_F(BankInterestPage, StartUpValues) {
-    const std::pair<const char*, const char*> expected[] = {
-        // clang-format off
-        {"DateTimePocz", "2025-03-15"},  {"DateTimeKon", "2025-03-15"},  {"EditKwota", "0,00"},
-        {"EditProcent", "0,00"},         {"EditOdsetki", "0,00 zł"},     {"EditKwota1", "0,00"},
-        {"DateTimePocz1", "2025-03-15"}, {"DateTimeKon1", "2025-03-15"},
-        {"LabelJakNaliczane", "Odsetki naliczane rocznie w wysokości 0,00 %"},
-        // clang-format on
-    };
-    for (const auto& [name, text] : expected) EXPECT_EQ(Str(name), text) << name;
-}
-
 // A refusal or a change of mode clears the sentence and keeps the last results.
 TEST_F(BankInterestPage, ResultsStayUntilTheNextCalculation) {
+    std::string start;  // both interest pages
+    for (const char* name : {"DateTimePocz", "DateTimeKon", "EditKwota", "EditProcent", "EditOdsetki",
+                             "DateTimePocz1", "DateTimeKon1", "EditKwota1"})
+        start += Str(name) + " ";
+    EXPECT_EQ(start, "2025-03-15 2025-03-15 0,00 0,00 0,00 zł 2025-03-15 2025-03-15 0,00 ");
+    EXPECT_EQ(Str("LabelJakNaliczane"), "Odsetki naliczane rocznie w wysokości 0,00 %");
     Type("EditProcent", "5");
     EXPECT_EQ(Str("LabelJakNaliczane"), "Odsetki naliczane rocznie w wysokości 5 %");
     const auto calculate = [this](const char* start, const char* end, const char* amount) {
@@ -128,24 +122,18 @@ TEST_F(TaxInterestPage, ThreeSegmentsThenOnePeriodClearsTheOldRows) {
 
     Calculate("2015-01-01", "2015-01-01", "57031,25");
     EXPECT_EQ(Rows(0, 3), (Grid{headings, {"", "8", "1", "13,00"}, empty, empty}));
-    EXPECT_EQ(Sums(), "12,50 zł / 13,00 zł / 57 044,25 zł");
 }
 
 TEST_F(TaxInterestPage, RefusedPressKeepsTheGridButForgetsTheResult) {
-    struct Case {
-        const char *start, *end, *amount;
-        int kind;
-        const char* message;
-    } cases[] = {
+    const std::tuple<const char*, const char*, const char*, int, const char*> cases[] = {
         {"1989-10-31", "1990-01-01", "100", 1, "Program liczy odsetki ustawowe od 1-11-1989r. POPRAW OKRES"},
-        {"2023-01-01", "2023-01-02", "", 0, "'' is not a valid floating point value"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.message);
+        {"2023-01-01", "2023-01-02", "", 0, "'' is not a valid floating point value"}};
+    for (const auto& [start, end, amount, kind, message] : cases) {
+        SCOPED_TRACE(message);
         Calculate("2022-07-01", "2022-10-01", "10000");
         ASSERT_FALSE(page->LastResult().Empty());
-        Calculate(c.start, c.end, c.amount, c.kind);
-        EXPECT_EQ(Messages(), std::vector<std::string>{c.message});
+        Calculate(start, end, amount, kind);
+        EXPECT_EQ(Messages(), std::vector<std::string>{message});
         EXPECT_TRUE(page->LastResult().Empty());
         EXPECT_EQ(page->Cell(0, 5).toStdString(), "Razem");
         EXPECT_EQ(Str("EditNaleznosc"), "10 409,00 zł");
