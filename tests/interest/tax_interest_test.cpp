@@ -112,7 +112,6 @@ TEST(TaxInterest, StatutoryFrom1989AcrossEveryPeriod) {
     const auto grid = TaxInterestGridRows(out.Result, InterestKind::Statutory);
     ASSERT_EQ(grid.size(), 43u);
     EXPECT_EQ(grid[0], (InterestGridRow{"1", "120", "61", "20,05"}));  // November and December 1989
-    EXPECT_EQ(grid[1], (InterestGridRow{"2", "720", "31", "61,15"}));
     EXPECT_EQ(grid[21][1], "12,25");
     EXPECT_EQ(grid[40], (InterestGridRow{"41", "10,25", "296", "8,31"}));
     EXPECT_EQ(grid[42][0], "Razem");

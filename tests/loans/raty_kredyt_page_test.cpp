@@ -38,10 +38,8 @@ TEST_F(RatyKredytPageTest, GridFilledThenClearedByARefusedFirstDate) {
     Start(QDate(2024, 3, 10));
     EnterLoan("10000", "24");
     Press("PrzeliczRaty");
-    EXPECT_EQ(Str("RataBankowa"), "470,73");
     ASSERT_EQ(Page()->Siatka->columnCount(), 5);
     EXPECT_EQ(Cell(15, 3), "11 297,65");
-    EXPECT_EQ(Page()->Schedule().InstalmentCount, 24);
 
     Page()->CheckBoxZaPelneMiesiace->setChecked(false);
     Page()->DataPierwszejRaty->setText("2024-04-11");
