@@ -104,10 +104,6 @@ class TaxInterestPage : public MainWindowTest {
         }
         return rows;
     }
-    // Before rounding, after rounding, the whole amount due.
-    std::string Sums() {
-        return Str("EditSumaOdsetekPom") + " / " + Str("EditSumaOdsetek") + " / " + Str("EditNaleznosc");
-    }
     OdsetkiPodatkowePage* page = nullptr;
 };
 
@@ -118,7 +114,9 @@ TEST_F(TaxInterestPage, ThreeSegmentsThenOnePeriodClearsTheOldRows) {
     Calculate("2022-07-01", "2022-10-01", "10000");
     EXPECT_EQ(Rows(0, 2), (Grid{headings, {"1", "15", "7", "28,77"}, {"2", "16", "62", "271,78"}}));
     EXPECT_EQ(Rows(5, 6), (Grid{{"Razem", "", "", "409,00"}, empty}));
-    EXPECT_EQ(Sums(), "409,04 zł / 409,00 zł / 10 409,00 zł");
+    // Before rounding, after rounding, the whole amount due.
+    EXPECT_EQ(Str("EditSumaOdsetekPom") + " / " + Str("EditSumaOdsetek") + " / " + Str("EditNaleznosc"),
+              "409,04 zł / 409,00 zł / 10 409,00 zł");
 
     Calculate("2015-01-01", "2015-01-01", "57031,25");
     EXPECT_EQ(Rows(0, 3), (Grid{headings, {"", "8", "1", "13,00"}, empty, empty}));

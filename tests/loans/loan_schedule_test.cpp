@@ -111,7 +111,6 @@ TEST(CalculateLoan, PeriodCountsAndOneMonthHidesTheLabels) {
             if (e.kind == Effect::Kind::Visible) shown += e.visible ? "+" : "-";
         EXPECT_EQ(shown, visible ? "++++++" : "------");
     }
-    // The page's test takes 50, 51, 600 and 601.
     EXPECT_TRUE(PeriodAboveLimit("50,01", PeriodUnit::Years));
     EXPECT_FALSE(PeriodAboveLimit("abc", PeriodUnit::Years));
 }
