@@ -13,9 +13,11 @@ namespace {
 class BankInterestPage : public MainWindowTest {
   protected:
     void SetUp() override { Start(QDate(2025, 3, 15)); }
-    void Range(const char* s, const char* e) {
-        Edit("DateTimePocz")->setText(s);
-        Edit("DateTimeKon")->setText(e);
+    void Calculate(const char* start, const char* end, const char* amount) {
+        Edit("DateTimePocz")->setText(start);
+        Edit("DateTimeKon")->setText(end);
+        Type("EditKwota", amount);
+        Press("Wylicz_Odsetki");
     }
     std::string Memo() { return Find<QPlainTextEdit>("MemoWynik")->toPlainText().toStdString(); }
     void Choose(int item) { Find<RadioGroup>("RadioGroup1")->Button(item)->click(); }
@@ -31,25 +33,20 @@ TEST_F(BankInterestPage, ResultsStayUntilTheNextCalculation) {
     EXPECT_EQ(Str("LabelJakNaliczane"), "Odsetki naliczane rocznie w wysokości 0,00 %");
     Type("EditProcent", "5");
     EXPECT_EQ(Str("LabelJakNaliczane"), "Odsetki naliczane rocznie w wysokości 5 %");
-    const auto calculate = [this](const char* start, const char* end, const char* amount) {
-        Range(start, end);
-        Type("EditKwota", amount);
-        Press("Wylicz_Odsetki");
-    };
     for (const auto& [start, end, amount, message] :
          {std::tuple{"2025-01-02", "2025-01-01", "1000", "Nieprawidłowo podana Data"},
           {"2025-01-01", "2025-01-02", "", "'' is not a valid floating point value"}}) {
         SCOPED_TRACE(message);
-        calculate("2025-01-01", "2025-03-15", "1000");
+        Calculate("2025-01-01", "2025-03-15", "1000");
         EXPECT_EQ(Memo(),
                   "Odsetki liczone w skali roku za 73 dni wynoszą 10,00 zł. Łączna kwota z odsetkami za  73 "
                   "dni wynosi 1 010,00 zł");
-        calculate(start, end, amount);
+        Calculate(start, end, amount);
         EXPECT_EQ(Messages(), std::vector<std::string>{message});
         EXPECT_EQ(Memo(), "");
         EXPECT_EQ(Str("EditOdsetki") + " / " + Str("EditLaczna"), "10,00 zł / 1 010,00 zł");
     }
-    calculate("2025-01-01", "2025-03-15", "1000");
+    Calculate("2025-01-01", "2025-03-15", "1000");
     Choose(1);
     EXPECT_EQ(Memo(), "");
     EXPECT_EQ(Str("EditOdsetki"), "10,00 zł");
