@@ -77,12 +77,9 @@ TEST_F(LoanPrintoutTest, EqualInstalmentsPrintTenLinesAtFixedDotsAndNoTable) {
         "Ostatnia rata bankowa : " + source.texts["OstatniaRata"] + " zł",
         "Pozostałe raty bankowe : " + source.texts["RataBankowa"] + " zł",
     };
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(drawn[1 + i].text, texts[i]);
-        EXPECT_EQ(std::tuple(drawn[1 + i].kind, drawn[1 + i].x, drawn[1 + i].y),
-                  std::tuple(Kind::TextOut, 200, 300 + 100 * i))
-            << texts[i];
-    }
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(std::tuple(drawn[1 + i].text, drawn[1 + i].kind, drawn[1 + i].x, drawn[1 + i].y),
+                  std::tuple(texts[i], Kind::TextOut, 200, 300 + 100 * i));
     EXPECT_EQ(canvas.font, (PrintFont{"Times New Roman CE", 8, false, false}))
         << "the body goes on at 8 points";
     EXPECT_EQ(canvas.Count(Kind::EndDocument), 1);
@@ -97,7 +94,6 @@ TEST_F(LoanPrintoutTest, ThirtyYearDecreasingLoanPrints360RowsOverSeveralPages) 
     EXPECT_EQ(canvas.Drawn()[0].text, "PODSTAWOWE DANE KREDYTU-raty malejące");
     const auto rows = Rows();
     ASSERT_EQ(rows.size(), 6u + 360 * 6);
-    EXPECT_EQ(rows[0].text, "Nr raty");
     EXPECT_EQ(rows[6].font, (PrintFont{"Times New Roman CE", 9, false, false}));
     // Row k: number, principal, interest, amount, balance, due date.
     const auto row = [&](int k) {
