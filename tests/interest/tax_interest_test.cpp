@@ -95,7 +95,6 @@ TEST(TaxInterest, DateChecksComeInTheirOrder) {
         {tax, "1993-03-01", "2010-01-01", from2005},
         {tax, "2005-06-29", "2005-06-29", from2005},
         {tax, "2005-06-30", "2005-06-30", ""},
-        {statutory, "1989-10-31", "1989-12-01", "Program liczy odsetki ustawowe od 1-11-1989r. POPRAW OKRES"},
         {statutory, "1989-11-01", "1989-11-01", ""},
     };
     for (const auto& c : cases) {
