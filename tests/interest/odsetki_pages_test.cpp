@@ -13,67 +13,46 @@ namespace {
 class BankInterestPage : public MainWindowTest {
   protected:
     void SetUp() override { Start(QDate(2025, 3, 15)); }
-    void Range(const char* s, const char* e) {
-        Edit("DateTimePocz")->setText(s);
-        Edit("DateTimeKon")->setText(e);
+    void Calculate(const char* start, const char* end, const char* amount) {
+        Edit("DateTimePocz")->setText(start);
+        Edit("DateTimeKon")->setText(end);
+        Type("EditKwota", amount);
+        Press("Wylicz_Odsetki");
     }
     std::string Memo() { return Find<QPlainTextEdit>("MemoWynik")->toPlainText().toStdString(); }
     void Choose(int item) { Find<RadioGroup>("RadioGroup1")->Button(item)->click(); }
 };
 
-TEST_F(BankInterestPage, StartUpValues) {
-    const std::pair<const char*, const char*> expected[] = {
-        // clang-format off
-        {"DateTimePocz", "2025-03-15"},  {"DateTimeKon", "2025-03-15"},  {"EditKwota", "0,00"},
-        {"EditProcent", "0,00"},         {"EditOdsetki", "0,00 zł"},     {"EditKwota1", "0,00"},
-        {"DateTimePocz1", "2025-03-15"}, {"DateTimeKon1", "2025-03-15"},
-        {"LabelJakNaliczane", "Odsetki naliczane rocznie w wysokości 0,00 %"},
-        // clang-format on
-    };
-    for (const auto& [name, text] : expected) EXPECT_EQ(Str(name), text) << name;
-    EXPECT_EQ(Find<RadioGroup>("RadioGroup1")->ItemIndex(), 0);
-    EXPECT_EQ(Find<RadioGroup>("RadioGroup2")->ItemIndex(), 0);
-}
-
-TEST_F(BankInterestPage, AnnualInterestThenAModeChangeClearsOnlyTheSentence) {
-    Range("2025-01-01", "2025-03-15");
-    Type("EditKwota", "1000");
+// A refusal or a change of mode clears the sentence and keeps the last results.
+TEST_F(BankInterestPage, ResultsStayUntilTheNextCalculation) {
+    std::string start;  // both interest pages
+    for (const char* name : {"DateTimePocz", "DateTimeKon", "EditKwota", "EditProcent", "EditOdsetki",
+                             "DateTimePocz1", "DateTimeKon1", "EditKwota1"})
+        start += Str(name) + " ";
+    EXPECT_EQ(start, "2025-03-15 2025-03-15 0,00 0,00 0,00 zł 2025-03-15 2025-03-15 0,00 ");
+    EXPECT_EQ(Str("LabelJakNaliczane"), "Odsetki naliczane rocznie w wysokości 0,00 %");
     Type("EditProcent", "5");
     EXPECT_EQ(Str("LabelJakNaliczane"), "Odsetki naliczane rocznie w wysokości 5 %");
-    Press("Wylicz_Odsetki");
-    EXPECT_EQ(Str("EditOdsetki"), "10,00 zł");
-    EXPECT_EQ(Str("EditLaczna"), "1 010,00 zł");
-    EXPECT_EQ(Memo(),
-              "Odsetki liczone w skali roku za 73 dni wynoszą 10,00 zł. Łączna kwota z odsetkami za  73 dni "
-              "wynosi 1 010,00 zł");
+    for (const auto& [start, end, amount, message] :
+         {std::tuple{"2025-01-02", "2025-01-01", "1000", "Nieprawidłowo podana Data"},
+          {"2025-01-01", "2025-01-02", "", "'' is not a valid floating point value"}}) {
+        SCOPED_TRACE(message);
+        Calculate("2025-01-01", "2025-03-15", "1000");
+        EXPECT_EQ(Memo(),
+                  "Odsetki liczone w skali roku za 73 dni wynoszą 10,00 zł. Łączna kwota z odsetkami za  73 "
+                  "dni wynosi 1 010,00 zł");
+        Calculate(start, end, amount);
+        EXPECT_EQ(Messages(), std::vector<std::string>{message});
+        EXPECT_EQ(Memo(), "");
+        EXPECT_EQ(Str("EditOdsetki") + " / " + Str("EditLaczna"), "10,00 zł / 1 010,00 zł");
+    }
+    Calculate("2025-01-01", "2025-03-15", "1000");
     Choose(1);
     EXPECT_EQ(Memo(), "");
     EXPECT_EQ(Str("EditOdsetki"), "10,00 zł");
     EXPECT_EQ(Str("LabelJakNaliczane"), "Odsetki naliczane dziennie w wysokości 5 %");
-}
-
-TEST_F(BankInterestPage, RefusalsClearTheSentenceAndKeepTheResults) {
-    struct Case {
-        const char *start, *end, *amount, *message;
-    } cases[] = {
-        {"2025-01-02", "2025-01-01", "1000", "Nieprawidłowo podana Data"},
-        {"2025-01-01", "2025-01-02", "", "'' is not a valid floating point value"},
-    };
-    Type("EditProcent", "1");
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.message);
-        Range("2025-01-01", "2025-01-02");
-        Type("EditKwota", "36500");
-        Press("Wylicz_Odsetki");
-        ASSERT_NE(Memo(), "");
-        Range(c.start, c.end);
-        Type("EditKwota", c.amount);
-        Press("Wylicz_Odsetki");
-        EXPECT_EQ(Messages(), std::vector<std::string>{c.message});
-        EXPECT_EQ(Memo(), "");
-        EXPECT_EQ(Str("EditOdsetki"), "1,00 zł");
-        EXPECT_EQ(Str("EditLaczna"), "36 501,00 zł");
-    }
+    Press("Wylicz_Odsetki");
+    EXPECT_EQ(Str("EditOdsetki"), "3650 zł");
 }
 
 TEST_F(BankInterestPage, BadRateIsRefusedAndTheLabelFollowsTheField) {
@@ -125,51 +104,31 @@ class TaxInterestPage : public MainWindowTest {
     OdsetkiPodatkowePage* page = nullptr;
 };
 
-TEST_F(TaxInterestPage, GridHasItsHeadingRowAndColumns) {
-    auto* grid = page->StringGrid1;
-    EXPECT_EQ(grid->rowCount(), 50);
-    EXPECT_EQ(grid->columnCount(), 4);
-    // Column 0 may grow so that "Razem" fits the program's font.
-    const int widths[] = {40, 89, 72, 120};
-    EXPECT_GE(grid->columnWidth(0), grid->fontMetrics().horizontalAdvance("Razem"));
-    for (int c = 1; c < 4; ++c) EXPECT_EQ(grid->columnWidth(c), widths[c]);
-    EXPECT_EQ(Rows(0, 1), (Grid{{"Nr", " %", "Ile dni", "Odsetki"}, {"", "", "", ""}}));
-    EXPECT_EQ(Str("Drukuj1"), "Drukuj");
-    EXPECT_EQ(Find("Drukuj1")->toolTip().toStdString(), "Wydruk na drukarce odsetek podatkowych(ustawowych)");
-}
-
 TEST_F(TaxInterestPage, ThreeSegmentsThenOnePeriodClearsTheOldRows) {
+    // Column 0 may grow so that "Razem" fits the program's font.
+    EXPECT_GE(page->StringGrid1->columnWidth(0), page->StringGrid1->fontMetrics().horizontalAdvance("Razem"));
+    const std::vector<std::string> headings{"Nr", " %", "Ile dni", "Odsetki"}, empty(4);
     Calculate("2022-07-01", "2022-10-01", "10000");
-    EXPECT_EQ(Rows(2, 2), (Grid{{"2", "16", "62", "271,78"}}));
-    EXPECT_EQ(Rows(5, 6), (Grid{{"Razem", "", "", "409,00"}, {"", "", "", ""}}));
-    EXPECT_EQ(Str("EditSumaOdsetekPom"), "409,04 zł");
-    EXPECT_EQ(Str("EditSumaOdsetek"), "409,00 zł");
-    EXPECT_EQ(Str("EditNaleznosc"), "10 409,00 zł");
+    EXPECT_EQ(Rows(0, 2), (Grid{headings, {"1", "15", "7", "28,77"}, {"2", "16", "62", "271,78"}}));
+    EXPECT_EQ(Rows(5, 6), (Grid{{"Razem", "", "", "409,00"}, empty}));
+    // Before rounding, after rounding, the whole amount due.
+    EXPECT_EQ(Str("EditSumaOdsetekPom") + " / " + Str("EditSumaOdsetek") + " / " + Str("EditNaleznosc"),
+              "409,04 zł / 409,00 zł / 10 409,00 zł");
 
     Calculate("2015-01-01", "2015-01-01", "57031,25");
-    EXPECT_EQ(Rows(1, 3), (Grid{{"", "8", "1", "13,00"}, {"", "", "", ""}, {"", "", "", ""}}));
-    EXPECT_EQ(Str("EditSumaOdsetekPom"), "12,50 zł");
-    EXPECT_EQ(Str("EditSumaOdsetek"), "13,00 zł");
-    EXPECT_EQ(Str("EditNaleznosc"), "57 044,25 zł");
-    EXPECT_EQ(Rows(0, 0)[0][0], "Nr");
+    EXPECT_EQ(Rows(0, 3), (Grid{headings, {"", "8", "1", "13,00"}, empty, empty}));
 }
 
 TEST_F(TaxInterestPage, RefusedPressKeepsTheGridButForgetsTheResult) {
-    struct Case {
-        const char *start, *end, *amount;
-        int kind;
-        const char* message;
-    } cases[] = {
+    const std::tuple<const char*, const char*, const char*, int, const char*> cases[] = {
         {"1989-10-31", "1990-01-01", "100", 1, "Program liczy odsetki ustawowe od 1-11-1989r. POPRAW OKRES"},
-        {"2023-01-02", "2023-01-01", "100", 0, "Niepoprawny zakres dat. POPRAW OKRES"},
-        {"2023-01-01", "2023-01-02", "", 0, "'' is not a valid floating point value"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.message);
+        {"2023-01-01", "2023-01-02", "", 0, "'' is not a valid floating point value"}};
+    for (const auto& [start, end, amount, kind, message] : cases) {
+        SCOPED_TRACE(message);
         Calculate("2022-07-01", "2022-10-01", "10000");
         ASSERT_FALSE(page->LastResult().Empty());
-        Calculate(c.start, c.end, c.amount, c.kind);
-        EXPECT_EQ(Messages(), std::vector<std::string>{c.message});
+        Calculate(start, end, amount, kind);
+        EXPECT_EQ(Messages(), std::vector<std::string>{message});
         EXPECT_TRUE(page->LastResult().Empty());
         EXPECT_EQ(page->Cell(0, 5).toStdString(), "Razem");
         EXPECT_EQ(Str("EditNaleznosc"), "10 409,00 zł");

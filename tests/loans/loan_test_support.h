@@ -23,6 +23,7 @@ struct LoanFields {
 };
 
 struct LoanRun {
+    MapFieldSource source;
     LoanOutcome outcome;
     std::vector<Effect> effects;
     std::string Written(const std::string& name) const {
@@ -31,31 +32,37 @@ struct LoanRun {
             if (e.kind == Effect::Kind::Text && e.name == name) text = e.text;
         return text;
     }
-    // Messages joined by "|", a "Błąd" caption marked with "!".
+    // Every text written, in order, joined by " | ".
+    std::string Writes() const {
+        std::string out;
+        for (const auto& e : effects)
+            if (e.kind == Effect::Kind::Text) out += (out.empty() ? "" : " | ") + e.text;
+        return out;
+    }
+    // Messages joined by " | ", a "Błąd" caption marked with "!".
     std::string Messages() const {
         std::string out;
         for (const auto& e : effects)
             if (e.kind == Effect::Kind::Message)
-                out += (out.empty() ? "" : "|") + std::string(e.message.caption.empty() ? "" : "!") +
+                out += (out.empty() ? "" : " | ") + std::string(e.message.caption.empty() ? "" : "!") +
                        e.message.text;
         return out;
     }
 };
 
 inline LoanRun RunLoan(const LoanFields& in) {
-    MapFieldSource source;
-    source.texts = {{"KredytBankowy", in.kredyt},
-                    {"OkresBankowyKredytu", in.okres},
-                    {"ProcentBankowy", in.procent},
-                    {"DataKredytu", in.dataKredytu},
-                    {"DataPierwszejRaty", in.dataPierwszejRaty},
-                    {"EditRata1", in.rata1}};
-    source.choices = {{"RadioGroup3", in.typ},
-                      {"RadioGroup4", in.jednostka},
-                      {"RadioGroupWylicz", in.wylicz},
-                      {"CheckBoxZaPelneMiesiace", in.pelnyMiesiac ? 1 : 0}};
-    TextFields fields(source);
     LoanRun run;
+    run.source.texts = {{"KredytBankowy", in.kredyt},
+                        {"OkresBankowyKredytu", in.okres},
+                        {"ProcentBankowy", in.procent},
+                        {"DataKredytu", in.dataKredytu},
+                        {"DataPierwszejRaty", in.dataPierwszejRaty},
+                        {"EditRata1", in.rata1}};
+    run.source.choices = {{"RadioGroup3", in.typ},
+                          {"RadioGroup4", in.jednostka},
+                          {"RadioGroupWylicz", in.wylicz},
+                          {"CheckBoxZaPelneMiesiace", in.pelnyMiesiac ? 1 : 0}};
+    TextFields fields(run.source);
     run.outcome = CalculateLoan(fields);
     run.effects = fields.Effects();
     return run;

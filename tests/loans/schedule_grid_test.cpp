@@ -5,6 +5,7 @@
 #include <random>
 
 #include "core/amount/amount.h"
+#include "loans/loan_export.h"
 #include "loans/loan_test_support.h"
 
 namespace tolvex::testing {
@@ -24,23 +25,22 @@ int Filled(const ScheduleGrid& g, int column) {
     return count;
 }
 
+using Texts = std::vector<std::string>;
+Texts Row(const ScheduleGrid& g, int row) {
+    Texts cells;
+    for (int column = 0; column < g.ColumnCount; ++column) cells.push_back(g.Cell(row, column));
+    return cells;
+}
+
 TEST(ScheduleGrid, TwentyFourInstalmentsFromMarch2024) {
     LoanRun run;
     const ScheduleGrid g = GridFor({.okres = "24"}, run);
     ASSERT_EQ(g.ColumnCount, 5);  // the months, 2024, 2025, 2026 and an empty 2027
-    EXPECT_EQ(g.Cell(2, 0), "styczeń");
-    EXPECT_EQ(g.Cell(14, 0), "SUMA kol.");
-    EXPECT_EQ(g.Cell(15, 0), "Razem");
-    EXPECT_EQ(g.Cell(1, 1), "2024");
-    EXPECT_EQ(g.Cell(1, 4), "2027");
-    const int filled[] = {9, 12, 3, 0};
-    const char* sums[] = {"4 236,57", "5 648,76", "1 412,32", ""};
-    const char* running[] = {"4 236,57", "9 885,33", "11 297,65", ""};
-    for (int column = 1; column <= 4; ++column) {
-        EXPECT_EQ(Filled(g, column), filled[column - 1]) << column;
-        EXPECT_EQ(g.Cell(14, column), sums[column - 1]) << column;
-        EXPECT_EQ(g.Cell(15, column), running[column - 1]) << column;
-    }
+    EXPECT_EQ(Row(g, 1), (Texts{"", "2024", "2025", "2026", "2027"}));
+    EXPECT_EQ(Row(g, 14), (Texts{"SUMA kol.", "4 236,57", "5 648,76", "1 412,32", ""}));
+    EXPECT_EQ(Row(g, 15), (Texts{"Razem", "4 236,57", "9 885,33", "11 297,65", ""}));
+    EXPECT_EQ((std::vector{Filled(g, 1), Filled(g, 2), Filled(g, 3), Filled(g, 4)}),
+              (std::vector{9, 12, 3, 0}));
     EXPECT_EQ(g.Cell(5, 1), "470,73");  // April 2024
     EXPECT_EQ(g.Cell(4, 3), "470,86");  // the last instalment, March 2026
 }
@@ -81,62 +81,103 @@ TEST(ScheduleGrid, WhereTheFirstInstalmentFalls) {
 TEST(ScheduleGrid, HeadingsOnlyBelowTwoInstalmentsAndEightDigitSums) {
     LoanRun run;
     const ScheduleGrid one = GridFor({.okres = "1"}, run);
-    EXPECT_EQ(one.ColumnCount, 3);
-    EXPECT_EQ(Filled(one, 1) + Filled(one, 2), 0);
-    EXPECT_EQ(one.Cell(1, 2), "2025");
+    EXPECT_EQ(Row(one, 1), (Texts{"", "2024", "2025"}));  // and no instalment: see the random loans
     const ScheduleGrid big = GridFor({.kredyt = "9000000,01", .okres = "2", .procent = "1", .typ = 1}, run);
     EXPECT_EQ(run.Written("DoSplaty"), "9 011 250,01");
     EXPECT_EQ(big.Cell(15, 1), "9 011 250,00");
 }
 
-TEST(ScheduleGrid, CellsShowWholeGrosze) {
-    // Their last cells used to show 148,1400625 (the first interest not rounded), 83,7499999999999
-    // and 8,73999999999999.
-    for (const auto& [in, row, column] :
-         {std::tuple{LoanFields{.kredyt = "1707,21", .procent = "7,5"}, 4, 2},
-          {LoanFields{.kredyt = "1000", .procent = "1", .pelnyMiesiac = false}, 4, 2},
-          {LoanFields{.kredyt = "1000", .okres = "120", .procent = "1", .typ = 1}, 4, 11}}) {
-        LoanRun run;
-        const ScheduleGrid g = GridFor(in, run);
-        EXPECT_EQ(g.Cell(row, column), run.Written("OstatniaRata")) << in.kredyt;
+// The parts of a decreasing loan add up to it and no instalment goes below zero; the
+// instalments add up to DoSplaty; the grid shows each of them once, to the grosz.
+void CheckRandomLoan(const LoanFields& in, bool wholeGrosze) {
+    SCOPED_TRACE(in.kredyt + " / " + in.okres + " / " + in.procent + " / " + in.dataKredytu + " / " +
+                 in.dataPierwszejRaty + " / " + std::to_string(in.typ) + std::to_string(in.jednostka));
+    LoanRun run;
+    const ScheduleGrid g = GridFor(in, run);
+    const LoanSchedule& s = run.outcome.Schedule;
+    ASSERT_EQ(s.Instalments.size(), s.InstalmentCount);
+    long double principal = 0, amounts = 0;
+    for (const auto& e : s.Instalments) principal += e.Principal, amounts += e.Amount;
+    if (in.typ == 1) {
+        EXPECT_NEAR(static_cast<double>(principal), ParseAmount(in.kredyt), 1e-6);
+        for (const auto& e : s.Instalments) ASSERT_GE(RoundTo2Places(e.Amount), 0);
+    }
+    EXPECT_NEAR(static_cast<double>(amounts), s.Total, 1e-6);
+    EXPECT_EQ(FormatMoney(static_cast<double>(amounts)), run.Written("DoSplaty"));
+    int filled = 0, last = 0;
+    for (int column = 1; column < g.ColumnCount; ++column) {
+        filled += Filled(g, column);
+        if (Filled(g, column) > 0) last = column;
+        for (int row = ScheduleGrid::kFirstMonthRow; row < ScheduleGrid::kSumRow; ++row) {
+            const std::string& cell = g.Cell(row, column);  // at most two decimals
+            EXPECT_TRUE(cell.find(',') == std::string::npos || cell.find(',') + 3 >= cell.size()) << cell;
+        }
+    }
+    ASSERT_EQ(filled, s.InstalmentCount < 2 ? 0 : s.InstalmentCount);
+    // Below a million the eight digits show every grosz.
+    if (wholeGrosze && s.InstalmentCount >= 2 && s.Total < 1'000'000) {
+        EXPECT_EQ(g.Cell(15, last), run.Written("DoSplaty"));
     }
 }
 
-TEST(ScheduleGrid, RandomLoansFitAndEndAtTheTotal) {
+TEST(ScheduleGrid, RandomLoansAddUpAndFit) {
+    // Tiny loans over long periods: a part rounded up would overshoot them.
+    CheckRandomLoan({.kredyt = "5", .okres = "599", .procent = "1", .typ = 1}, true);
+    CheckRandomLoan({.kredyt = "0,5", .okres = "360", .typ = 1}, true);
     std::mt19937 rng(6122024);
-    std::uniform_int_distribution<int> grosze(100, 30'000'000), rate(1, 2500), count(2, 600);
+    std::uniform_int_distribution<int> grosze(1, 200'000'000), rate(1, 3000), count(1, 600);
     std::uniform_int_distribution<int> year(2000, 2090), month(1, 12), day(1, 28), ahead(0, 2);
-    for (int trial = 0; trial < 1000; ++trial) {
-        const int n = count(rng), jednostka = (trial / 2) % 2;
+    for (int trial = 0; trial < 2500; ++trial) {
+        const int n = count(rng), jednostka = n == 1 ? 1 : (trial / 2) % 2;
         const Date d0 =
             MakeDate(year(rng), static_cast<unsigned>(month(rng)), static_cast<unsigned>(day(rng)));
         Date d1 = d0;
         for (int i = ahead(rng); i > 0; --i) d1 = FirstDayOfNextMonth(d1);
-        const LoanFields in{.kredyt = FormatGeneral(grosze(rng) / 100.0),
-                            .okres = jednostka == 1 ? std::to_string(n) : FormatGeneral(n / 12.0),
-                            .procent = FormatGeneral(rate(rng) / 100.0),
-                            .jednostka = jednostka,
-                            .typ = trial % 2,
-                            .dataKredytu = FormatDate(d0),
-                            .dataPierwszejRaty = FormatDate(d1)};
-        SCOPED_TRACE(in.kredyt + " / " + in.okres + " / " + in.procent + " / " + in.dataKredytu + " / " +
-                     in.dataPierwszejRaty + " / " + std::to_string(in.typ) + std::to_string(in.jednostka));
-        LoanRun run;
-        const ScheduleGrid g = GridFor(in, run);
-        int filled = 0, last = 0;
-        for (int column = 1; column < g.ColumnCount; ++column) {
-            filled += Filled(g, column);
-            if (Filled(g, column) > 0) last = column;
-            for (int row = ScheduleGrid::kFirstMonthRow; row < ScheduleGrid::kSumRow; ++row) {
-                const std::string& cell = g.Cell(row, column);  // at most two decimals
-                EXPECT_TRUE(cell.find(',') == std::string::npos || cell.find(',') + 3 >= cell.size()) << cell;
-            }
-        }
-        ASSERT_EQ(filled, run.outcome.Schedule.InstalmentCount);
-        // Below a million the eight digits show every grosz.
-        if (run.outcome.Schedule.Total < 1'000'000) {
-            EXPECT_EQ(g.Cell(15, last), run.Written("DoSplaty"));
-        }
+        const bool wholeGrosze = trial % 3 != 0;
+        CheckRandomLoan({.kredyt = FormatGeneral(grosze(rng) / (wholeGrosze ? 100.0 : 10'000.0)),
+                         .okres = jednostka == 1 ? std::to_string(n) : FormatGeneral(n / 12.0),
+                         .procent = FormatGeneral(rate(rng) / 100.0),
+                         .jednostka = jednostka,
+                         .typ = trial % 2,
+                         .dataKredytu = FormatDate(d0),
+                         .dataPierwszejRaty = FormatDate(d1)},
+                        wholeGrosze);
+    }
+}
+
+// Every instalment a row, the totals as DoSplaty and OdsetkiBankowe show them, and every
+// chart series one point per instalment.
+TEST(LoanExport, CsvOfTheWholeScheduleAndChartPoints) {
+    struct Case {
+        int typ;
+        const char *okres, *header, *first, *last, *total;
+    } cases[] = {
+        {0, "12", "Nr raty;Miesiąc;Rata;Saldo kredytu", "1;kwiecień 2024;888,49;9211,51",
+         "12;marzec 2025;888,47;0,00", "Razem;;10661,86;"},
+        {1, "600", "Nr raty;Data spłaty;Rata kredytu;Rata odsetek;Do zapłaty;Saldo kredytu",
+         "1;2024-04-10;16,67;100,00;116,67;9983,33", "600;2074-03-10;14,67;0,15;14,82;0,00",
+         "Razem;;10000,00;30044,04;40044,04;"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.first);
+        const LoanOutcome loan = RunLoan({.okres = c.okres, .typ = c.typ}).outcome;
+        const GridExportData data =
+            LoanExport(loan.Schedule,
+                       FillScheduleGrid(loan.Schedule, loan.LoanDate, loan.FirstDueDate, PeriodUnit::Months));
+        std::string csv = ToCsv(data.Table);
+        ASSERT_EQ(csv.substr(0, 3), kUtf8Bom);
+        std::vector<std::string> lines;
+        for (size_t at = 3, end; (end = csv.find("\r\n", at)) != std::string::npos; at = end + 2)
+            lines.push_back(csv.substr(at, end - at));
+        const size_t n = loan.Schedule.InstalmentCount;
+        ASSERT_EQ(lines.size(), n + 2);
+        EXPECT_EQ(lines[0], c.header);
+        EXPECT_EQ(lines[1], c.first);
+        EXPECT_EQ(lines[n], c.last);
+        EXPECT_EQ(lines[n + 1], c.total);
+        ASSERT_EQ(data.Chart.Panels.size(), 2u);
+        for (const ChartPanel& panel : data.Chart.Panels)
+            for (const ChartSeries& s : panel.Series) EXPECT_EQ(s.X.size() + s.Y.size(), 2 * n) << s.Name;
     }
 }
 
