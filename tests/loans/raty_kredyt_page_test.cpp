@@ -10,25 +10,20 @@ using Texts = std::vector<std::string>;
 class RatyKredytPageTest : public MainWindowTest {
   protected:
     RatyKredytPage* Page() const { return window->TabSheet8; }
-    void Choose(const char* group, int item) { Find<RadioGroup>(group)->Button(item)->click(); }
-    void Set(const char* name, const char* text) { Edit(name)->setText(QString::fromUtf8(text)); }
     bool Hidden(const char* name) const { return Find(name)->isHidden(); }
     std::string Cell(int row, int column) const {
         QTableWidgetItem* item = Page()->Siatka->item(row, column);
         return item ? item->text().toStdString() : std::string();
     }
     void EnterLoan(const char* kredyt, const char* okres) {
-        Choose("RadioGroup4", 1);
-        Set("KredytBankowy", kredyt);
-        Set("OkresBankowyKredytu", okres);
-        Set("ProcentBankowy", "12");
+        Fill("RadioGroup4:1;KredytBankowy=" + std::string(kredyt) + ";OkresBankowyKredytu=" + okres +
+             ";ProcentBankowy=12");
     }
 };
 
 TEST_F(RatyKredytPageTest, StartValuesAndLoanDate) {
     Start(QDate(2024, 12, 20));
-    EXPECT_EQ(Str("DataKredytu"), "2024-12-20");
-    EXPECT_EQ(Str("DataPierwszejRaty"), "2025-01-01");
+    EXPECT_EQ(Strs("DataKredytu DataPierwszejRaty"), "2024-12-20|2025-01-01");
     EXPECT_TRUE(Hidden("EditRata1") && Hidden("LabelRata1"));
     Page()->DataKredytu->setText("2024-02-29");
     EXPECT_EQ(Str("DataPierwszejRaty"), "2024-03-01");
@@ -67,9 +62,7 @@ TEST_F(RatyKredytPageTest, PeriodLimitAndUnit) {
     Set("DoSplaty", "1,00");
     Choose("RadioGroup4", 0);  // 600 years
     EXPECT_EQ(Messages(), Texts{"Okres kredytu musi być <= 50 lat"});
-    EXPECT_EQ(Str("OkresBankowyKredytu"), "0");
-    EXPECT_EQ(Str("DoSplaty"), "0,00");
-    EXPECT_EQ(Str("Label11"), "Okres kredytu w latach:");
+    EXPECT_EQ(Strs("OkresBankowyKredytu DoSplaty Label11"), "0|0,00|Okres kredytu w latach:");
     Choose("RadioGroup4", 1);
     EXPECT_EQ(Str("Label11"), "Okres kredytu w miesiącach:");
 }
@@ -108,10 +101,7 @@ TEST_F(RatyKredytPageTest, RateMode) {
         if (!rate) continue;
         Choose("RadioGroup3", 0);  // forced back
         EXPECT_EQ(Page()->RadioGroup3->ItemIndex(), 1);
-        Choose("RadioGroup4", 1);
-        Set("KredytBankowy", "12000");
-        Set("OkresBankowyKredytu", "12");
-        Set("EditRata1", "1120");
+        Fill("RadioGroup4:1;KredytBankowy=12000;OkresBankowyKredytu=12;EditRata1=1120");
         Press("PrzeliczRaty");
         EXPECT_EQ(Str("ProcentBankowy"), "12");
     }

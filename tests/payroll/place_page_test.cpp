@@ -3,7 +3,6 @@
 
 #include "payroll/place_page.h"
 #include "support/ui_fixture.h"
-#include "widgets/common/radio_group.h"
 #include "widgets/common/spin_button.h"
 
 namespace tolvex::testing {
@@ -24,14 +23,10 @@ class PlacePageTest : public MainWindowTest {
         spin->selectAll();
         QTest::keyClicks(spin, typed);
     }
-    Texts StrOf(std::initializer_list<const char*> names) {
-        Texts texts;
-        for (const char* name : names) texts.push_back(Str(name));
-        return texts;
-    }
-    Texts TaxYearTexts() {
-        return StrOf({"EditKosztyUzyskPrzychodu", "EditUlgaPodatkowa", "EditSkalaPodatkowa",
-                      "EditPlacaMinimalna", "EditMinimalnaStawka_godz"});
+    std::string TaxYearTexts() {
+        return Strs(
+            "EditKosztyUzyskPrzychodu EditUlgaPodatkowa EditSkalaPodatkowa EditPlacaMinimalna "
+            "EditMinimalnaStawka_godz");
     }
 };
 
@@ -40,11 +35,11 @@ TEST_F(PlacePageTest, TaxYearOfTodayThenOfTheChosenYearAndCostType) {
     auto* spin = Find<QSpinBox>("SpinEditJakiRok");
     EXPECT_EQ(spin->value(), 2021);
     // 2021 keeps the design texts of both minimum-wage fields.
-    EXPECT_EQ(TaxYearTexts(), (Texts{"250", "43,76", "17", "4666 zł", "27,77 zł"}));
+    EXPECT_EQ(TaxYearTexts(), "250|43,76|17|4666 zł|27,77 zł");
     EXPECT_EQ(Str("ComboBoxJakieKoszty"), "Podstawowe");
-    EXPECT_EQ(StrOf({"EditPlacaBrutto", "EditPodstawaOpodat_Zdrowotne", "EditPodstawa_do_Podatku",
-                     "Edit_Netto", "Edit_Zdrowotne", "Edit_Podatek"}),
-              Texts(6, "0,00"));
+    EXPECT_EQ(Strs("EditPlacaBrutto EditPodstawaOpodat_Zdrowotne EditPodstawa_do_Podatku Edit_Netto "
+                   "Edit_Zdrowotne Edit_Podatek"),
+              "0,00|0,00|0,00|0,00|0,00|0,00");
 
     Edit("EditUlgaPodatkowa")->setText("77");
     ChooseYear("19");  // below 1999 while typing: nothing written
@@ -53,9 +48,9 @@ TEST_F(PlacePageTest, TaxYearOfTodayThenOfTheChosenYearAndCostType) {
     EXPECT_EQ(Str("EditUlgaPodatkowa"), "32,90");
     ChooseYear("2024");
     Find<QComboBox>("ComboBoxJakieKoszty")->setCurrentIndex(1);
-    EXPECT_EQ(TaxYearTexts(), (Texts{"300", "300", "12", "3 600 zł", "23,50 zł"}));
+    EXPECT_EQ(TaxYearTexts(), "300|300|12|3 600 zł|23,50 zł");
     ChooseYear("2009");
-    EXPECT_EQ(TaxYearTexts(), (Texts{"139,06", "46,33", "18", "1 276 zł", "??,? zł"}));
+    EXPECT_EQ(TaxYearTexts(), "139,06|46,33|18|1 276 zł|??,? zł");
     ChooseYear("2150");
     spin->clearFocus();
     EXPECT_EQ(spin->value(), 2099);
@@ -70,16 +65,13 @@ TEST_F(PlacePageTest, SalaryFillsBothPagesHealthTogglesAndHalfPostPayScalesAgain
     Start();
     SetGross("5000");
     Press("Wylicz");
-    EXPECT_EQ(StrOf({"Edit_Netto", "EditKosztPracownika", "EditNettoZaGodzine"}),
-              (Texts{"3738,19", "6 019,00 zł", "22,25"}));
+    EXPECT_EQ(Strs("Edit_Netto EditKosztPracownika EditNettoZaGodzine"), "3738,19|6 019,00 zł|22,25");
     // The health toggle takes the health cell out of the "Skł. ZUS" totals and puts it back.
-    const auto cells = [this] {
-        return StrOf({"Edit6", "Edit20", "Edit22", "Edit24", "Dodaj_odejmij_Zdrowotne"});
-    };
-    const Texts filled = cells();
+    const auto cells = [this] { return Strs("Edit6 Edit20 Edit22 Edit24 Dodaj_odejmij_Zdrowotne"); };
+    const std::string filled = cells();
     const char* healthControls[] = {"Edit6", "LabelZdrowotne", "Label1Zdrowotne_prc", "Edit13", "Edit20"};
     Press("Dodaj_odejmij_Zdrowotne");
-    EXPECT_EQ(cells(), (Texts{"388,31 zł", "0 zł", "685,5 zł", "1704,5 zł", "Ze zdrowotnym"}));
+    EXPECT_EQ(cells(), "388,31 zł|0 zł|685,5 zł|1704,5 zł|Ze zdrowotnym");
     for (const char* name : healthControls) EXPECT_TRUE(Find(name)->isHidden()) << name;
     Press("Dodaj_odejmij_Zdrowotne");
     EXPECT_EQ(cells(), filled);
@@ -89,10 +81,10 @@ TEST_F(PlacePageTest, SalaryFillsBothPagesHealthTogglesAndHalfPostPayScalesAgain
     SetGross("3500");
     Press("Wylicz");
     // The net is written after the part-time gross, whose change wipes the net.
-    EXPECT_EQ(StrOf({"EditPlacaBrutto", "Edit_Netto"}), (Texts{"1750", "1374,16"}));
+    EXPECT_EQ(Strs("EditPlacaBrutto Edit_Netto"), "1750|1374,16");
     Click("EditPlacaBrutto");  // empties the net, so the next press scales the gross again
     Press("Wylicz");
-    EXPECT_EQ(StrOf({"EditBruttoCalyEtat", "EditPlacaBrutto"}), (Texts{"1750", "875"}));
+    EXPECT_EQ(Strs("EditBruttoCalyEtat EditPlacaBrutto"), "1750|875");
 }
 
 TEST_F(PlacePageTest, GrossAndNetWorkAsAPair) {
@@ -132,7 +124,7 @@ TEST_F(PlacePageTest, AllowancesPanel) {
     EXPECT_EQ(Str("EditPremia"), "5");
 
     Edit("EditPremia")->setText("10");
-    Find<RadioGroup>("RadioGroupJakaPremia")->Button(1)->click();
+    Choose("RadioGroupJakaPremia", 1);
     EXPECT_EQ(Str("LabelPremia"), "Premia(zł)");
     SetGross("4990");  // with a bonus of 10 zł, the salary of 5000
     Press("Wylicz");
@@ -154,14 +146,13 @@ TEST_F(PlacePageTest, PensionAndAward) {
     auto* spin = Find<SpinButton>("SpinButtonKrotnosc");
     spin->Up()->click();
     spin->Up()->click();
-    EXPECT_EQ(StrOf({"EditKrotnoscnagrody", "Edit_Netto"}), (Texts{"2", "1760"}));
+    EXPECT_EQ(Strs("EditKrotnoscnagrody Edit_Netto"), "2|1760");
     // Backward: the typed net stays shown next to the gross it gives, and a step has no net to scale.
-    Edit("EditPlacaBrutto")->setText("0,00");
-    Edit("Edit_Netto")->setText("880");
+    Fill("EditPlacaBrutto=0,00;Edit_Netto=880");
     Press("WyliczJubil");
-    EXPECT_EQ(StrOf({"EditPlacaBrutto", "Edit_Netto"}), (Texts{"1000", "880"}));
+    EXPECT_EQ(Strs("EditPlacaBrutto Edit_Netto"), "1000|880");
     spin->Up()->click();
-    EXPECT_EQ(StrOf({"EditKrotnoscnagrody", "Edit_Netto"}), (Texts{"2,5", "0"}));
+    EXPECT_EQ(Strs("EditKrotnoscnagrody Edit_Netto"), "2,5|0");
 
     // A salary leaves the award flag down.
     SetGross("5000");

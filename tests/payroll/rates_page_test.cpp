@@ -25,8 +25,7 @@ TEST_F(RatesPageTest, EdytujUnlocksAndZablokujLocksWithTheNewRates) {
     EXPECT_TRUE(Find("Edytuj")->isHidden());
     EXPECT_FALSE(Find("Zablokuj")->isHidden());
 
-    Edit("EditRentowePracownik_Proc")->setText("2");
-    Edit("EditZdrowotne_proc")->setText("7,50");
+    Fill("EditRentowePracownik_Proc=2;EditZdrowotne_proc=7,50");
     Press("Zablokuj");
     // The disability sum and the health rate are written as numbers, the other labels as typed.
     for (const auto& [name, text] : {std::pair{"EditRentowe_proc", "8,5"},

@@ -10,7 +10,6 @@
 #include "pensions/emeryt_zus_page.h"
 #include "pensions/fund_pages.h"
 #include "support/ui_fixture.h"
-#include "widgets/common/radio_group.h"
 #include "widgets/common/spin_edit.h"
 
 namespace tolvex::testing {
@@ -41,26 +40,14 @@ int ReadReference(const char* path, const std::function<void(const std::string&)
 class PensionPagesTest : public MainWindowTest {
   protected:
     EmerytZusPage* Page() const { return window->TabSheet9; }
-    void Choose(const char* group, int item) { Find<RadioGroup>(group)->Button(item)->click(); }
-    void Set(const char* name, const char* text) { Edit(name)->setText(QString::fromUtf8(text)); }
-    void Slide(const char* name, int value) { Find<QSlider>(name)->setValue(value); }
     bool Shown(const char* name) const { return !Find(name)->isHidden(); }
     void ExpectShown(const std::string& names, bool shown) {
         std::istringstream list(names);
         for (std::string name; list >> name;) EXPECT_EQ(Shown(name.c_str()), shown) << name;
     }
-    std::string Strs(const std::string& names) {
-        std::istringstream list(names);
-        std::string out;
-        for (std::string name; list >> name;) out += (out.empty() ? "" : "|") + Str(name.c_str());
-        return out;
-    }
     static std::string Cell(const QTableWidget* grid, int row, int column) {
         const QTableWidgetItem* item = grid->item(row, column);
         return item ? item->text().toStdString() : std::string();
-    }
-    static void SetCell(QTableWidget* grid, int row, int column, const QString& text) {
-        grid->item(row, column)->setText(text);
     }
     // A name of the reference texts as the page shows it: "Grid[r][c]" and "Grid.RowCount"
     // count the headings as row 0, "Name.visible" is "true" or "false".
@@ -201,10 +188,11 @@ TEST_F(PensionPagesTest, ZusSalaryIndexDialogs) {
         QTableWidget* grid = d.StringGridTabelaWynagrodzen;
         grid->setCurrentCell(2, 2);  // no first year yet
         EXPECT_EQ(Messages(), Texts{"Podaj rok w pierwszym wierszu"});
-        SetCell(grid, 1, 1, "1996");
+        grid->item(1, 1)->setText("1996");
         grid->setCurrentCell(3, 2);
         for (int r = 1; r <= 10; ++r)
-            SetCell(grid, r, 2, QString::fromStdString(FormatGeneral(2 * ParseAmount(Cell(grid, r, 3)))));
+            grid->item(r, 2)->setText(
+                QString::fromStdString(FormatGeneral(2 * ParseAmount(Cell(grid, r, 3)))));
     });
     Choose("RadioGroupWskaznikPodstawy", 1);
     EXPECT_EQ(Cell(window->TabelaWynagrodzen->StringGridTabelaWynagrodzen, 10, 1), "2005");
@@ -229,16 +217,9 @@ TEST_F(PensionPagesTest, ZusProjectionsMatchTheIndependentReference) {
     const auto enter = [this](const std::string& heading) {
         const bool woman = heading[8] == 'W';
         Start();
-        if (woman) {
-            Choose("RadioGroupPlec2", 1);
-            Set("DateTimeDataUrodzenia", "1975-06-30");
-            Set("EditKapitalPoczatkowy", "8000,00");
-            Set("EditPlacaBruttoZus", "3000");
-        } else {
-            Choose("RadioGroupKapitalPoczatkowy", 1);
-            Set("EditLataNieSkl", "1");
-            Set("EditMcNieSkl", "9");
-        }
+        Fill(woman ? "RadioGroupPlec2:1;DateTimeDataUrodzenia=1975-06-30;EditKapitalPoczatkowy=8000,00;"
+                     "EditPlacaBruttoZus=3000"
+                   : "RadioGroupKapitalPoczatkowy:1;EditLataNieSkl=1;EditMcNieSkl=9");
         Page()->Inflacja->setValue(woman ? 2 : 3);
         const int mode = heading.ends_with("NIE") ? 0 : heading.ends_with("TAK") ? 1 : 2;
         // "TAK": the man's indices are filled in; the woman types 13 from the helper grid and
@@ -249,7 +230,8 @@ TEST_F(PensionPagesTest, ZusProjectionsMatchTheIndependentReference) {
                 QTableWidget* grid = dialog.StringGridTabelaWaloryzacyjna;
                 EXPECT_EQ(dialog.StringGridPomocniczy->isHidden(), !woman);
                 for (int r = 1; woman && r <= 13; ++r)
-                    SetCell(grid, r, 2, QString::fromStdString(Cell(dialog.StringGridPomocniczy, r - 1, 1)));
+                    grid->item(r, 2)->setText(
+                        QString::fromStdString(Cell(dialog.StringGridPomocniczy, r - 1, 1)));
                 dialog.Zapamietaj->click();
                 EXPECT_EQ(Cell(grid, 19, 2), woman ? "100" : "105,18");
                 dialog.Zamknij1->click();
@@ -274,14 +256,9 @@ TEST_F(PensionPagesTest, FundStartValuesAndTrackBars) {
               "1800|1976-12-21|4|0|1|0|15 lat|5 lat|0,00|0,00|0,00|2003-01-01|8|0|10|0|15 lat|10 lat");
     ExpectShown("Wplacono Kapital LabelEmeryt_mc MiesiecznaEmerytura", false);
     ExpectShown("Wplacono1 Kapital1 LabelEmeryt_mc1 MiesiecznaEmerytura1", false);
-    // clang-format off
-    for (const auto& [bar, value, label, text] : {std::tuple{"TrackBarWiek", 12, "UstawionyWiek", "12 lata"},
-            {"TrackBarLata", 3, "UstawionyOkres", "3 lata"}, {"TrackBarWiek1", 60, "UstawionyWiek1", "60 lat"},
-            {"TrackBarLata1", 1, "UstawionyOkres1", "1 rok"}}) {
-        // clang-format on
-        Slide(bar, value);
-        EXPECT_EQ(Str(label), text);
-    }
+    Fill("TrackBarWiek:12;TrackBarLata:3;TrackBarWiek1:60;TrackBarLata1:1");
+    EXPECT_EQ(Strs("UstawionyWiek UstawionyOkres UstawionyWiek1 UstawionyOkres1"),
+              "12 lata|3 lata|60 lat|1 rok");
 }
 
 // F2, then F3 over the rows F2 left, and each pillar's report. Every text, cell and per-year row
@@ -308,13 +285,9 @@ TEST_F(PensionPagesTest, FundProjectionsAndReportsMatchTheIndependentReference) 
     };
     const auto project = [&](const std::string& heading) {
         if (heading[9] == '2') {
-            Set("WynagrodzenieBrutto", "2500");
-            Set("Oplata", "1");
-            Set("Zysk", "5");
-            Set("Wzrost", "3");
-            Set("DateTimeRokRozpoczecia", "2005-03-01");
-            Slide("TrackBarWiek", 30);
-            Slide("TrackBarLata", 20);
+            Fill(
+                "WynagrodzenieBrutto=2500;Oplata=1;Zysk=5;Wzrost=3;DateTimeRokRozpoczecia=2005-03-01;"
+                "TrackBarWiek:30;TrackBarLata:20");
             return Press("PrzeliczOFE");
         }
         expectReport("Drukuj", 960,
@@ -325,15 +298,9 @@ TEST_F(PensionPagesTest, FundProjectionsAndReportsMatchTheIndependentReference) 
                       "   Realny zysk w skali roku OFE: 5%", "   Wzrost wynagrodzenia w skali roku: 3%",
                       "   Okres w latach pobierania emerytury: 20 lat", "  DANE WYJŚCIOWE",
                       "  Zebrany kapitał:  178 920 zł", "   Wysokość emerytury: 738 zł"});
-        Choose("RadioGroupPlec1", 1);
-        Set("SkladkaSrednia", "2400");
-        Set("KwotaPoczatkowa", "1000");
-        Set("OplataZE", "2");
-        Set("ZyskFE", "6");
-        Set("InflacjaRoczna", "3");
-        Set("DateTimeRokPrzystapienia", "2010-01-01");
-        Slide("TrackBarWiek1", 40);
-        Slide("TrackBarLata1", 15);
+        Fill(
+            "RadioGroupPlec1:1;SkladkaSrednia=2400;KwotaPoczatkowa=1000;OplataZE=2;ZyskFE=6;InflacjaRoczna=3;"
+            "DateTimeRokPrzystapienia=2010-01-01;TrackBarWiek1:40;TrackBarLata1:15");
         Press("PrzeliczFE");
     };
     // The second-pillar page's rows: the third pillar writes into the same ones.
@@ -368,8 +335,7 @@ TEST_F(PensionPagesTest, FundBadInput) {
     Start();
     // Results beyond the numbers: the last good grid stays, the results it showed do not.
     Press("PrzeliczOFE");
-    Edit("WynagrodzenieBrutto")->setText("1E300");
-    Edit("Wzrost")->setText("100");
+    Fill("WynagrodzenieBrutto=1E300;Wzrost=100");
     Press("PrzeliczOFE");
     EXPECT_EQ(Messages(), Texts{std::string(kOutOfRangeMessage)});
     ExpectShown("Kapital MiesiecznaEmerytura", false);
@@ -378,8 +344,7 @@ TEST_F(PensionPagesTest, FundBadInput) {
     // So is a monthly contribution whose year is beyond the numbers.
     Edit("SkladkaMiesieczna")->setText("1E308");
     EXPECT_EQ(Messages(), Texts{std::string(kOutOfRangeMessage)});
-    EXPECT_EQ(Str("SkladkaMiesieczna"), "");
-    EXPECT_EQ(Str("SkladkaSrednia"), "0,00");
+    EXPECT_EQ(Strs("SkladkaMiesieczna SkladkaSrednia"), "|0,00");
 
     for (const char* name :
          {"WynagrodzenieBrutto", "Prowizja", "Oplata", "Zysk", "Wzrost", "SkladkaSrednia",
@@ -403,7 +368,7 @@ TEST_F(PensionPagesTest, FundBadInput) {
     }
     Find<SpinEdit>("ZyskFE")->UpButton()->click();  // the arrows keep the range too
     Find<SpinEdit>("OplataZE")->UpButton()->click();
-    EXPECT_EQ(Str("ZyskFE") + "|" + Str("OplataZE"), "200|1");
+    EXPECT_EQ(Strs("ZyskFE OplataZE"), "200|1");
 }
 
 // Each keystroke used to rewrite the field being typed in, so "1000," became "1000" and
@@ -411,8 +376,7 @@ TEST_F(PensionPagesTest, FundBadInput) {
 TEST_F(PensionPagesTest, FundTypedDecimalsAreKept) {
     Start();
     Type("SkladkaSrednia", "1000,5");
-    EXPECT_EQ(Str("SkladkaSrednia"), "1000,5");
-    EXPECT_EQ(Str("SkladkaMiesieczna"), "83,375");
+    EXPECT_EQ(Strs("SkladkaSrednia SkladkaMiesieczna"), "1000,5|83,375");
     Type("SkladkaMiesieczna", "100,25");
     EXPECT_EQ(Str("SkladkaSrednia"), "1203");
     Type("KwotaPoczatkowa", "1500,50");

@@ -2,10 +2,13 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QSlider>
 #include <QTest>
+#include <sstream>
 
 #include "app/startup.h"
 #include "info/informacja_dialog.h"
+#include "support/field_list.h"
 #include "widgets/common/widget_fields.h"
 
 namespace tolvex::testing {
@@ -45,16 +48,28 @@ QString MainWindowTest::Text(const char* name) const {
     return ControlText(window.get(), QString::fromUtf8(name));
 }
 
+std::string MainWindowTest::Strs(const std::string& names) const {
+    std::istringstream list(names);
+    std::string out;
+    for (std::string name; list >> name;) out += "|" + Str(name.c_str());
+    return out.substr(1);
+}
+
+void MainWindowTest::Fill(std::string_view list) {
+    ForEachField(list, [this](const std::string& name, const std::string& value, bool text) {
+        if (text) return Set(name.c_str(), value);
+        if (window->findChild<RadioGroup*>(QString::fromStdString(name)))
+            return Choose(name.c_str(), std::stoi(value));
+        Find<QAbstractSlider>(name.c_str())->setValue(std::stoi(value));
+    });
+}
+
 void MainWindowTest::Type(const char* name, const QString& text) {
     QLineEdit* e = Edit(name);
     if (!e) return;
     e->setFocus();
     e->selectAll();
-    if (text.isEmpty()) {
-        QTest::keyClick(e, Qt::Key_Delete);
-    } else {
-        QTest::keyClicks(e, text);
-    }
+    text.isEmpty() ? QTest::keyClick(e, Qt::Key_Delete) : QTest::keyClicks(e, text);
 }
 
 void MainWindowTest::Click(const char* name) {

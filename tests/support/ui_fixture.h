@@ -16,6 +16,7 @@
 
 #include "app/main_window.h"
 #include "support/recording_message_sink.h"
+#include "widgets/common/radio_group.h"
 
 namespace tolvex::testing {
 
@@ -37,6 +38,15 @@ class MainWindowTest : public ::testing::Test {
     QLineEdit* Edit(const char* name) const { return Find<QLineEdit>(name); }
     QString Text(const char* name) const;
     std::string Str(const char* name) const { return Text(name).toStdString(); }
+    // The texts of the space-separated `names`, joined by "|".
+    std::string Strs(const std::string& names) const;
+
+    // Sets a text at once, not key by key.
+    void Set(const char* name, const std::string& text) { Edit(name)->setText(QString::fromStdString(text)); }
+    void Choose(const char* group, int item) { Find<RadioGroup>(group)->Button(item)->click(); }
+    // Sets the fields of a "Name=text;Name:number" list in order; a number picks a radio
+    // group's item or moves a slider.
+    void Fill(std::string_view list);
 
     // Replaces the text as a user would: select all, type.
     void Type(const char* name, const QString& text);

@@ -15,7 +15,6 @@
 
 #include "support/ui_fixture.h"
 #include "widgets/common/qt_text.h"
-#include "widgets/common/radio_group.h"
 #include "widgets/export/save_file.h"
 
 namespace tolvex::testing {
@@ -30,21 +29,14 @@ class GridExportTest : public MainWindowTest {
     }
     // A 10 000 zł decreasing loan over 12 months from 2024-03-10.
     void Loan() {
-        Find<RadioGroup>("RadioGroup3")->Button(1)->click();
-        Find<RadioGroup>("RadioGroup4")->Button(1)->click();
-        for (const auto& [name, text] : {std::pair{"KredytBankowy", "10000"},
-                                         {"OkresBankowyKredytu", "12"},
-                                         {"ProcentBankowy", "12"},
-                                         {"DataKredytu", "2024-03-10"}})
-            Edit(name)->setText(text);
+        Fill(
+            "RadioGroup3:1;RadioGroup4:1;KredytBankowy=10000;OkresBankowyKredytu=12;ProcentBankowy=12;"
+            "DataKredytu=2024-03-10");
         Press("PrzeliczRaty");
     }
     // Three rate periods from 2022-07-01.
     void Interest() {
-        for (const auto& [name, text] : {std::pair{"DateTimePocz1", "2022-07-01"},
-                                         {"DateTimeKon1", "2022-10-01"},
-                                         {"EditKwota1", "10000"}})
-            Edit(name)->setText(text);
+        Fill("DateTimePocz1=2022-07-01;DateTimeKon1=2022-10-01;EditKwota1=10000");
         Press("WyliczOdsetki_Pod_Ust");
     }
 };

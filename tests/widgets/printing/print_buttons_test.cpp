@@ -4,7 +4,6 @@
 
 #include "core/report/recording_canvas.h"
 #include "support/ui_fixture.h"
-#include "widgets/common/radio_group.h"
 
 namespace tolvex::testing {
 namespace {
@@ -14,7 +13,7 @@ using Kind = RecordingCanvas::Call::Kind;
 class PrintButtonsTest : public MainWindowTest {
   protected:
     void SetUp() override {
-        Start(QDate(2025, 3, 15));
+        Start();
         window->Context().makePrintCanvas = [this](const std::string& name) {
             jobs.push_back(name);
             windowEnabledAtJob.push_back(window->isEnabled());
@@ -30,7 +29,6 @@ class PrintButtonsTest : public MainWindowTest {
         QSignalBlocker quiet(Edit(name));
         Edit(name)->setText(QString::fromUtf8(text));
     }
-    void Choose(const char* group, int item) { Find<RadioGroup>(group)->Button(item)->click(); }
 
     RecordingCanvas canvas;
     std::vector<std::string> jobs;
@@ -51,8 +49,7 @@ TEST_F(PrintButtonsTest, PayslipPrintsTheCalculatedSalary) {
 TEST_F(PrintButtonsTest, InterestStatementNeedsACalculationOfTheChosenKind) {
     Press("Drukuj1");
     EXPECT_EQ(Messages(), std::vector<std::string>{"Najpierw wylicz odsetki"});
-    Edit("DateTimePocz1")->setText("2022-07-01");
-    Edit("DateTimeKon1")->setText("2022-09-20");
+    Fill("DateTimePocz1=2022-07-01;DateTimeKon1=2022-09-20");
     Type("EditKwota1", "10000");
     Press("WyliczOdsetki_Pod_Ust");
     // Tax segments must not be printed against the statutory table's periods and rates.
@@ -77,11 +74,7 @@ TEST_F(PrintButtonsTest, InterestStatementNeedsACalculationOfTheChosenKind) {
 }
 
 TEST_F(PrintButtonsTest, LoanPrintoutListsTheDecreasingSchedule) {
-    Choose("RadioGroup3", 1);
-    Choose("RadioGroup4", 1);
-    Put("KredytBankowy", "1000");
-    Put("OkresBankowyKredytu", "3");
-    Put("ProcentBankowy", "12");
+    Fill("RadioGroup3:1;RadioGroup4:1;KredytBankowy=1000;OkresBankowyKredytu=3;ProcentBankowy=12");
     Press("PrzeliczRaty");
     Press("DrukujRaty");
     EXPECT_EQ(jobs, std::vector<std::string>{"kredyt"});
