@@ -11,21 +11,18 @@
 namespace tolvex::testing {
 
 using Texts = std::vector<std::pair<std::string, std::string>>;
-using Choices = std::vector<std::pair<std::string, int>>;
 
 // 2025 parameters, default rates and boxes, panel off, factor "8/8", empty results.
 MapFieldSource PayrollStartFields();
 
-void Set(MapFieldSource& source, const Texts& texts, const Choices& choices = {});
 bool WasWritten(const TextFields& fields, std::string_view name);
 // Every text write in order, as (name, text).
 Texts TextWrites(const TextFields& fields);
 
 struct PageCase {
     const char* label;
-    Texts inputs;
-    Choices choices;
-    Texts expected;                           // final texts of these fields
+    const char* inputs;                       // "Name=text;Box:choice" over the start fields
+    const char* expected;                     // "Name=text;..." final texts of these fields
     std::vector<std::string> untouched = {};  // fields the calculation must not write
     std::vector<std::string> messages = {};   // shown, a conversion error's last as the page shows it
 };

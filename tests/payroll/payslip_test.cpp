@@ -8,6 +8,7 @@
 #include "core/report/recording_canvas.h"
 #include "payroll_test_support.h"
 #include "support/conversion_error_text.h"
+#include "support/field_list.h"
 
 namespace tolvex {
 namespace {
@@ -18,19 +19,16 @@ using Call = RecordingCanvas::Call;
 // złoty and every other allowance and deduction different, the panel switched off.
 MapFieldSource CalculatedSalary() {
     MapFieldSource s = testing::PayrollStartFields();
-    // clang-format off
-    testing::Set(s, {{"EditNazwiskoImie", "Jan Kowalski"}, {"EditPlacaBrutto", "3500,00"},
-                     {"EditPodstawaOpodat_Zdrowotne", "3020,17 zł"}, {"EditPodstawa_do_Podatku", "2770 zł"},
-                     {"Edit_Podatek", "197"}, {"Edit_Netto", "2549,77"}, {"Edit2", "341,60 zł"}, {"Edit3", "52,50 zł"},
-                     {"Edit4", "85,75 zł"}, {"Edit6", "271,82 zł"}, {"Edit22", "479,85 zł"},
-                     {"EditBruttoCalyEtat", "3500,00"}, {"ComboBoxEtat", "1"},
-                     {"EditPremia", "150,5"}, {"EditSzkodliwe", "100"}, {"EditNadgodziny", "2"}, {"EditZaUrlop", "3"},
-                     {"EditZaChorobe", "4"}, {"EditNagrody", "5"}, {"EditDodatek1", "6"}, {"EditDodatek2", "7"},
-                     {"EditDodatek3", "0,25"}, {"EditUbezpieczenie", "11"}, {"EditRata", "12"}, {"EditSkladka", "13"},
-                     {"EditSkladkaZw", "14"}, {"EditKomornik", "200"}, {"EditPotracenia1", "21"},
-                     {"EditPotracenia2", "22"}, {"EditPotracenia3", "23"}, {"EditPotracenia4", "1,5"}},
-                 {{"RadioGroupJakaPremia", 1}});
-    // clang-format on
+    testing::Fill(
+        s,
+        "EditNazwiskoImie=Jan Kowalski;EditPlacaBrutto=3500,00;EditPodstawaOpodat_Zdrowotne=3020,17 zł;"
+        "EditPodstawa_do_Podatku=2770 zł;Edit_Podatek=197;Edit_Netto=2549,77;Edit2=341,60 zł;"
+        "Edit3=52,50 zł;Edit4=85,75 zł;Edit6=271,82 zł;Edit22=479,85 zł;EditBruttoCalyEtat=3500,00;"
+        "ComboBoxEtat=1;EditPremia=150,5;EditSzkodliwe=100;EditNadgodziny=2;EditZaUrlop=3;"
+        "EditZaChorobe=4;EditNagrody=5;EditDodatek1=6;EditDodatek2=7;EditDodatek3=0,25;"
+        "EditUbezpieczenie=11;EditRata=12;EditSkladka=13;EditSkladkaZw=14;EditKomornik=200;"
+        "EditPotracenia1=21;EditPotracenia2=22;EditPotracenia3=23;EditPotracenia4=1,5;"
+        "RadioGroupJakaPremia:1");
     return s;
 }
 
@@ -89,8 +87,7 @@ TEST_F(PayslipTest, EveryFieldOnItsLineAndTheTotalsOfAll) {
 }
 
 TEST_F(PayslipTest, PercentBonusShowsRoundedWhileTheTotalUsesTheUnroundedBonus) {
-    testing::Set(source, {{"EditPlacaBrutto", "3333,33"}, {"EditPremia", "10"}},
-                 {{"RadioGroupJakaPremia", 0}});
+    testing::Fill(source, "EditPlacaBrutto=3333,33;EditPremia=10;RadioGroupJakaPremia:0");
     Print();
     EXPECT_EQ(LineOf("Premia: ").at(1), "333,33 zł");
     EXPECT_EQ(ClosingLines()[0],

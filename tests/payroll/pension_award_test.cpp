@@ -3,6 +3,7 @@
 #include "core/amount/amount.h"
 #include "payroll/salary.h"
 #include "payroll_test_support.h"
+#include "support/field_list.h"
 
 namespace tolvex {
 namespace {
@@ -13,20 +14,17 @@ using testing::WasWritten;
 TEST(CalculatePension, NetPensionAndItsBreakdown) {
     // clang-format off
     const std::vector<PageCase> cases{
-        {"pension 5000", {{"EditPlacaBrutto", "5000"}, {"Edit2", "488 zł"}, {"Edit22", "1073,81 zł"}}, {},
-         {{"Edit_Zdrowotne", "450"}, {"EditPodstawaOpodat_Zdrowotne", "5 000,00 zł"},
-          {"EditPodstawa_do_Podatku", "5 000,00 zł"}, {"Edit_Podatek", "300,00 zł"}, {"Edit_Netto", "4250"},
-          {"EditZdrowotne_Pracownika", "0,00"}, {"EditKosztPracownika", "0,00"}, {"Edit2", "0,00 zł"},
-          {"Edit6", "450 zł"}, {"Edit8", "0,00 zł"}, {"Edit13", "0,00 zł"}, {"Edit16", "0 zł"},
-          {"Edit20", "450 zł"}, {"Edit22", "450 zł"}, {"Edit23", "0 zł"}, {"Edit24", "450 zł"}}, {}},
-        {"pension 2000 pays no tax", {{"EditPlacaBrutto", "2000"}}, {},
-         {{"Edit_Zdrowotne", "180"}, {"Edit_Podatek", "0,00 zł"}, {"Edit_Netto", "1820"}}, {}},
-        {"health paid by both sides", {{"EditPlacaBrutto", "5000"}}, {{"CheckBox13", 1}},
-         {{"Edit_Netto", "4250"}, {"Edit6", "0,00 zł"}, {"Edit22", "0 zł"}}, {}},
-        {"net already filled computes nothing",
-         {{"EditPlacaBrutto", "5000"}, {"Edit_Netto", "4000"}, {"Edit22", "1073,81 zł"}}, {},
-         {{"Edit_Netto", "4000"}, {"Edit_Zdrowotne", "0,00"}, {"Edit6", "0 zł"}, {"Edit22", "0 zł"}},
-         {"Edit_Netto"}},
+        {"pension 5000", "EditPlacaBrutto=5000;Edit2=488 zł;Edit22=1073,81 zł",
+         "Edit_Zdrowotne=450;EditPodstawaOpodat_Zdrowotne=5 000,00 zł;EditPodstawa_do_Podatku=5 000,00 zł;"
+         "Edit_Podatek=300,00 zł;Edit_Netto=4250;EditZdrowotne_Pracownika=0,00;EditKosztPracownika=0,00;"
+         "Edit2=0,00 zł;Edit6=450 zł;Edit8=0,00 zł;Edit13=0,00 zł;Edit16=0 zł;Edit20=450 zł;Edit22=450 zł;"
+         "Edit23=0 zł;Edit24=450 zł"},
+        {"pension 2000 pays no tax", "EditPlacaBrutto=2000",
+         "Edit_Zdrowotne=180;Edit_Podatek=0,00 zł;Edit_Netto=1820"},
+        {"health paid by both sides", "EditPlacaBrutto=5000;CheckBox13:1",
+         "Edit_Netto=4250;Edit6=0,00 zł;Edit22=0 zł"},
+        {"net already filled computes nothing", "EditPlacaBrutto=5000;Edit_Netto=4000;Edit22=1073,81 zł",
+         "Edit_Netto=4000;Edit_Zdrowotne=0,00;Edit6=0 zł;Edit22=0 zł", {"Edit_Netto"}},
     };
     // clang-format on
     testing::RunPageCases(cases, [](TextFields& fields) {
@@ -39,8 +37,7 @@ TEST(CalculatePension, NetPensionAndItsBreakdown) {
 // Its way out and back is driven through the page.
 TEST(ToggleHealth, ConversionErrorStopsAndKeepsEarlierWrites) {
     MapFieldSource source = testing::PayrollStartFields();
-    testing::Set(source,
-                 {{"Edit22", "100 zł"}, {"Edit6", "40 zł"}, {"Edit20", "4O zł"}, {"Edit24", "300 zł"}});
+    testing::Fill(source, "Edit22=100 zł;Edit6=40 zł;Edit20=4O zł;Edit24=300 zł");
     TextFields fields(source);
     ToggleHealth(fields);
     EXPECT_EQ(fields.Messages(), std::vector<std::string>{"Błędy przeliczenia"});
@@ -52,26 +49,24 @@ TEST(ToggleHealth, ConversionErrorStopsAndKeepsEarlierWrites) {
 TEST(CalculateAward, BothDirections) {
     // clang-format off
     const std::vector<PageCase> cases{
-        {"gross 1000 at 12 %", {{"EditPlacaBrutto", "1000"}}, {},
-         {{"EditPodstawa_do_Podatku", "1 000,00 zł"}, {"Edit_Netto", "880"}, {"Edit_Podatek", "120"},
-          {"Edit_Zdrowotne", "0,00"}, {"Edit1", "0,00 zł"}, {"Edit15", "0 zł"}, {"Edit22", "0 zł"},
-          {"Edit24", "0 zł"}}, {"EditPlacaBrutto"}},
-        {"gross 1234,56 at 32 %", {{"EditPlacaBrutto", "1234,56"}, {"EditSkalaPodatkowa", "32"}}, {},
-         {{"EditPodstawa_do_Podatku", "1 235,00 zł"}, {"Edit_Netto", "839,8"}, {"Edit_Podatek", "395"}}, {}},
-        {"multiple 1,5", {{"EditPlacaBrutto", "1000"}, {"EditKrotnoscnagrody", "1,5"}}, {},
-         {{"Edit_Netto", "1320"}, {"Edit_Podatek", "120"}}, {}},
-        {"net 880 backwards", {{"EditPlacaBrutto", "0,00"}, {"Edit_Netto", "880"}, {"EditKrotnoscnagrody", "3"}}, {},
-         {{"EditPlacaBrutto", "1000"}, {"Edit_Podatek", "120"}, {"Edit_Netto", "880"}, {"Edit23", "0 zł"}}, {}},
+        {"gross 1000 at 12 %", "EditPlacaBrutto=1000",
+         "EditPodstawa_do_Podatku=1 000,00 zł;Edit_Netto=880;Edit_Podatek=120;Edit_Zdrowotne=0,00;"
+         "Edit1=0,00 zł;Edit15=0 zł;Edit22=0 zł;Edit24=0 zł", {"EditPlacaBrutto"}},
+        {"gross 1234,56 at 32 %", "EditPlacaBrutto=1234,56;EditSkalaPodatkowa=32",
+         "EditPodstawa_do_Podatku=1 235,00 zł;Edit_Netto=839,8;Edit_Podatek=395"},
+        {"multiple 1,5", "EditPlacaBrutto=1000;EditKrotnoscnagrody=1,5", "Edit_Netto=1320;Edit_Podatek=120"},
+        {"net 880 backwards",
+         "EditPlacaBrutto=0,00;Edit_Netto=880;EditKrotnoscnagrody=3",
+         "EditPlacaBrutto=1000;Edit_Podatek=120;Edit_Netto=880;Edit23=0 zł"},
         {"rate 0 backwards",
-         {{"EditPlacaBrutto", ""}, {"Edit_Netto", "880"}, {"EditSkalaPodatkowa", "0"}, {"Edit2", "488 zł"}}, {},
-         {{"Edit_Podatek", "0,00"}, {"Edit2", "488 zł"}}, {"EditPlacaBrutto", "Edit_Netto", "Edit2", "Edit22"},
+         "EditPlacaBrutto=;Edit_Netto=880;EditSkalaPodatkowa=0;Edit2=488 zł",
+         "Edit_Podatek=0,00;Edit2=488 zł", {"EditPlacaBrutto", "Edit_Netto", "Edit2", "Edit22"},
          {"Podatek nie może mieć wartosci zerowej"}},
         {"rate 100 backwards",
-         {{"EditPlacaBrutto", "0,00"}, {"Edit_Netto", "880"}, {"EditSkalaPodatkowa", "100"}}, {}, {},
+         "EditPlacaBrutto=0,00;Edit_Netto=880;EditSkalaPodatkowa=100", "",
          {"EditPlacaBrutto", "Edit_Netto", "Edit2"}, {"Błędy przeliczenia"}},
-        {"nothing to compute", {{"EditPlacaBrutto", "1000"}, {"Edit_Netto", "500"}, {"Edit2", "488 zł"}}, {},
-         {{"Edit_Netto", "500"}, {"Edit_Podatek", "0,00"}, {"Edit2", "0,00 zł"}, {"Edit16", "0 zł"}},
-         {"EditPlacaBrutto", "Edit_Netto"}},
+        {"nothing to compute", "EditPlacaBrutto=1000;Edit_Netto=500;Edit2=488 zł",
+         "Edit_Netto=500;Edit_Podatek=0,00;Edit2=0,00 zł;Edit16=0 zł", {"EditPlacaBrutto", "Edit_Netto"}},
     };
     // clang-format on
     testing::RunPageCases(cases, [](TextFields& fields) {
@@ -101,7 +96,7 @@ TEST(StepAwardMultiple, RescalesTheNetAward) {
     for (const StepCase& c : cases) {
         SCOPED_TRACE(c.label);
         MapFieldSource source = testing::PayrollStartFields();
-        testing::Set(source, {{"EditKrotnoscnagrody", c.multiple}, {"Edit_Netto", c.net}});
+        testing::Fill(source, "EditKrotnoscnagrody=" + std::string(c.multiple) + ";Edit_Netto=" + c.net);
         TextFields fields(source);
         StepAwardMultiple(fields, AwardState{true, 880}, c.up);
         testing::Texts expected{{"EditKrotnoscnagrody", c.newMultiple}};
