@@ -8,6 +8,7 @@
 #include "pensions/pension_printouts.h"
 #include "pensions/zus_pension.h"
 #include "support/conversion_error_text.h"
+#include "support/field_list.h"
 
 // Tables name only the fields that differ from the start-up values.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
@@ -206,7 +207,6 @@ TEST(Valorization, StoreAndLookup) {
 
 // ---- pension funds ---------------------------------------------------------------------
 
-// A page's fields as "Name=text" and "Name:choice" entries separated by ";".
 constexpr std::string_view kSecondPillarStart =
     "WynagrodzenieBrutto=1800;DateTimeRokRozpoczecia=1976-12-21;Prowizja=4;Oplata=0;Zysk=1;Wzrost=0;"
     "EditKosztyUzyskPrzychodu=250;RadioGroupPlec:0;TrackBarWiek:15;TrackBarLata:5";
@@ -223,16 +223,7 @@ struct Projection {
 
     Projection(bool third, std::string_view changes, FundProjectionRows& rows) {
         for (std::string_view list : {third ? kThirdPillarStart : kSecondPillarStart, changes})
-            while (!list.empty()) {
-                const std::string_view entry = list.substr(0, list.find(';'));
-                list.remove_prefix(std::min(list.size(), entry.size() + 1));
-                const size_t at = entry.find_first_of("=:");
-                const std::string name(entry.substr(0, at)), value(entry.substr(at + 1));
-                if (entry[at] == '=')
-                    source.texts[name] = value;
-                else
-                    source.choices[name] = std::stoi(value);
-            }
+            Fill(source, list);
         error = ConversionErrorText([&] {
             grid = third ? ProjectThirdPillar(fields, secondPage, rows) : ProjectSecondPillar(fields, rows);
         });
@@ -247,43 +238,43 @@ struct Projection {
 // Worked out by hand from the rules, a year at a time as the grid shows it. A projection that
 // stops leaves the rows of the last one that finished (Capital[1] = 7 here).
 TEST(FundProjection, CasesAndBadInputs) {
-    const char* kNone = "(no error)";
+    const char* const kNone = "(no error)";
     const struct {
         bool third;
         const char* changes;
         size_t column;  // of the grid's year rows, joined; or of one `row`
         int row;
-        const char *cells, *pension, *error, *message;  // cells nullptr: not checked
+        const char *cells, *pension;                      // cells nullptr: not checked
+        const char *error = "(no error)", *message = "";  // kNone
     } cases[] = {
         // 12 x (1000 - 1500) x 7,3 %: negative contributions, a negative pension.
-        {false, "WynagrodzenieBrutto=1000;EditKosztyUzyskPrzychodu=1500", 3, 1, "-438", "-270 zł", kNone, ""},
+        {false, "WynagrodzenieBrutto=1000;EditKosztyUzyskPrzychodu=1500", 3, 1, "-438", "-270 zł"},
         // Phase 2 recomputes year 1 and runs to year 3, where phase 3 begins.
-        {false, "DateTimeRokRozpoczecia=2015-01-01", 5, 1, "2,3", "579 zł", kNone, ""},
+        {false, "DateTimeRokRozpoczecia=2015-01-01", 5, 1, "2,3", "579 zł"},
         // 8 years < 13: the later phases run past the grid; the totals are year 8's.
-        {false, "TrackBarWiek:60", 5, 0, "7,3 7,3 7,3 7,3 7,3 7,3 7,3 7,3", "182 zł", kNone, ""},
+        {false, "TrackBarWiek:60", 5, 0, "7,3 7,3 7,3 7,3 7,3 7,3 7,3 7,3", "182 zł"},
         // 50 276 / 420 months = 119,70.
-        {false, "TrackBarLata:35", 4, 53, "50276", "120 zł", kNone, ""},
+        {false, "TrackBarLata:35", 4, 53, "50276", "120 zł"},
         {true, "SkladkaSrednia=1200;TrackBarWiek1:60", 3, 0, "1214,4 2550,24 4019,66 5636,03 7414,03 9369,83",
-         "78 zł", kNone, ""},
+         "78 zł"},
         // Every later year pays 1100, and Paid counts 1000 of it.
         {true, "SkladkaSrednia=1000;InflacjaRoczna=10;ProwizjaFE=0;ZyskFE=0;TrackBarWiek1:60", 3, 0,
-         "1000 2100 3200 4300 5400 6500", "54 zł", kNone, ""},
+         "1000 2100 3200 4300 5400 6500", "54 zł"},
         {true, "SkladkaSrednia=1000;InflacjaRoczna=10;ProwizjaFE=0;ZyskFE=0;TrackBarWiek1:60", 2, 0,
-         "1000 2000 3000 4000 5000 6000", "54 zł", kNone, ""},
+         "1000 2000 3000 4000 5000 6000", "54 zł"},
         // A woman joining at 60 has one year, with the starting amount.
         {true, "SkladkaSrednia=100;KwotaPoczatkowa=900;RadioGroupPlec1:1;TrackBarWiek1:60", 3, 0, "1012",
-         "8 zł", kNone, ""},
+         "8 zł"},
         // A man joining at 15 pays 51 years; 51 000 / 540 months = 94,44.
-        {true, "SkladkaSrednia=1000;ZyskFE=0;ProwizjaFE=0;TrackBarLata1:45", 0, 51, "51", "94 zł", kNone, ""},
+        {true, "SkladkaSrednia=1000;ZyskFE=0;ProwizjaFE=0;TrackBarLata1:45", 0, 51, "51", "94 zł"},
         {false, "EditKosztyUzyskPrzychodu=250 zł", 0, 0, nullptr, nullptr, kNone,
          "Koszty uzyskania przychodu w zakładce \"Płace\" nie są liczbą"},
-        {false, "WynagrodzenieBrutto=", 0, 0, nullptr, nullptr, "'' is not a valid floating point value", ""},
-        {false, "Zysk=abc", 0, 0, nullptr, nullptr, "'abc' is not a valid floating point value", ""},
+        {false, "WynagrodzenieBrutto=", 0, 0, nullptr, nullptr, "'' is not a valid floating point value"},
+        {false, "Zysk=abc", 0, 0, nullptr, nullptr, "'abc' is not a valid floating point value"},
         // Spin values stay within their range, so 1E300 % is 100 %: the salary doubles each year.
-        {false, "WynagrodzenieBrutto=1E300;Wzrost=1E300", 0, 0, nullptr, nullptr, kOutOfRangeMessage.data(),
-         ""},
-        {true, "SkladkaSrednia=1E300;ZyskFE=500", 0, 0, nullptr, nullptr, kOutOfRangeMessage.data(), ""},
-        {true, "KwotaPoczatkowa=x", 0, 0, nullptr, nullptr, "'x' is not a valid floating point value", ""},
+        {false, "WynagrodzenieBrutto=1E300;Wzrost=1E300", 0, 0, nullptr, nullptr, kOutOfRangeMessage.data()},
+        {true, "SkladkaSrednia=1E300;ZyskFE=500", 0, 0, nullptr, nullptr, kOutOfRangeMessage.data()},
+        {true, "KwotaPoczatkowa=x", 0, 0, nullptr, nullptr, "'x' is not a valid floating point value"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.changes);
@@ -311,22 +302,19 @@ FundProjectionRows RowsOf(int years) {
     return rows;
 }
 
-struct Printed {
+RecordingCanvas Printed(const PensionReport& report) {
     RecordingCanvas canvas;
-    explicit Printed(const PensionReport& report) {
-        ReportPrinter printer(canvas);
-        PrintPensionReport(printer, report);
-    }
-    std::vector<std::string> Texts() const { return canvas.DrawnTexts(); }
-};
+    ReportPrinter printer(canvas);
+    PrintPensionReport(printer, report);
+    return canvas;
+}
 
 // The reports of the pages' own projections are checked through the pages.
 class FundReportTest : public ::testing::Test {
   protected:
     MapFieldSource source;
     void SetUp() override {
-        source.choices = {
-            {"RadioGroupPlec", 0}, {"TrackBarWiek", 40}, {"RadioGroupPlec1", 1}, {"TrackBarWiek1", 40}};
+        Fill(source, "RadioGroupPlec:0;TrackBarWiek:40;RadioGroupPlec1:1;TrackBarWiek1:40");
     }
     PensionReport Prepare(Pillar pillar, const FundProjectionRows& rows) {
         TextFields fields(source);
@@ -354,12 +342,11 @@ TEST_F(FundReportTest, LongTableBreaksPagesAndNoLineFallsOffThePaper) {
     // Around a page's worth of rows, the section gaps must never push a heading off the paper.
     source.choices["TrackBarWiek"] = 15;
     for (int held = 20; held <= 51; ++held) {
-        Printed p(Prepare(Pillar::Second, RowsOf(held)));
-        for (const auto& c : p.canvas.Drawn()) ASSERT_LT(c.y, p.canvas.pageHeight) << held << " " << c.text;
-        EXPECT_EQ(p.canvas.Count(Kind::EndDocument), 1);
+        const RecordingCanvas p = Printed(Prepare(Pillar::Second, RowsOf(held)));
+        for (const auto& c : p.Drawn()) ASSERT_LT(c.y, p.pageHeight) << held << " " << c.text;
+        EXPECT_EQ(p.Count(Kind::EndDocument), 1);
     }
-    Printed p(Prepare(Pillar::Second, RowsOf(53)));
-    EXPECT_EQ(p.canvas.Pages(), 2);
+    EXPECT_EQ(Printed(Prepare(Pillar::Second, RowsOf(53))).Pages(), 2);
 }
 
 class ZusReportTest : public ::testing::Test {
@@ -367,24 +354,13 @@ class ZusReportTest : public ::testing::Test {
     MapFieldSource source;
     ZusGrid grid;
     void SetUp() override {
-        source.texts = {{"DateTimeDataUrodzenia", "1968-12-31"},
-                        {"EditSredniCzasZycia", "200"},
-                        {"EditLataSkladkowy", "10"},
-                        {"EditMcSkl", "4"},
-                        {"EditLataNieSkl", "1"},
-                        {"EditMcNieSkl", "9"},
-                        {"EditPlacaBruttoZus", "3000"},
-                        {"LabelSredniaWaloryzacja", "Waloryzacja skł. ZUS o 7,73%"},
-                        {"EditKapitalPoczatkowy", "8 000,00"},
-                        {"EditKapitalPoczatkowy_mc", "40,00"},
-                        {"LabelMiesiecznaEmerytura", "2 000,00zł"}};
-        source.choices = {{"RadioGroupPlec2", 0},
-                          {"CheckBoxWczesnaEmerytura", 0},
-                          {"RadioGroupCzyOFEII", 0},
-                          {"Inflacja", 3},
-                          {"RadioGroupKapitalPoczatkowy", 1},
-                          {"RadioGroupWskaznikPodstawy", 0},
-                          {"RadioGroupWaloryzacja", 0}};
+        Fill(source,
+             "DateTimeDataUrodzenia=1968-12-31;EditSredniCzasZycia=200;EditLataSkladkowy=10;EditMcSkl=4;"
+             "EditLataNieSkl=1;EditMcNieSkl=9;EditPlacaBruttoZus=3000;EditKapitalPoczatkowy=8 000,00;"
+             "LabelSredniaWaloryzacja=Waloryzacja skł. ZUS o 7,73%;EditKapitalPoczatkowy_mc=40,00;"
+             "LabelMiesiecznaEmerytura=2 000,00zł;RadioGroupPlec2:0;CheckBoxWczesnaEmerytura:0;"
+             "RadioGroupCzyOFEII:0;Inflacja:3;RadioGroupKapitalPoczatkowy:1;RadioGroupWskaznikPodstawy:0;"
+             "RadioGroupWaloryzacja:0");
         // Year 3 holds the last capital; year 4 is a row the retirement year cut.
         grid.Rows = {{"1", "1999", "3000", "4039,2", "4343,76", "8 000,00", "40,00"},
                      {"2", "2000", "3060", "8159,18", "", "", ""},
@@ -421,14 +397,14 @@ TEST_F(ZusReportTest, TitleByBirthAndEarlyRetirementAndRowsWithoutCapitalPrintNo
         source.choices["CheckBoxWczesnaEmerytura"] = early;
         EXPECT_EQ(Prepare()->title, title) << birth << early;
     }
-    const Printed p(*Prepare());
-    const auto t = p.Texts();
+    const RecordingCanvas p = Printed(*Prepare());
+    const auto t = p.DrawnTexts();
     EXPECT_EQ(std::vector<std::string>(t.begin() + 1, t.begin() + 9),
               (std::vector<std::string>{"LP", "LATA", "PŁACA(zł)", "SKŁADKI(zł)", "KAPITAŁ(zł)",
                                         "KAP. POCZ.(zł)", "KAP. POCZ./MC(zł)", "1"}));
     // Rows 2 and 4 draw nothing but still take their line: row 3 sits two row steps below row 1.
     EXPECT_EQ(t.at(15) + "|" + t.at(22), "3|Emerytura ze składek = 200");
-    EXPECT_EQ(p.canvas.Drawn()[15].y - p.canvas.Drawn()[8].y, 2 * 120);
+    EXPECT_EQ(p.Drawn()[15].y - p.Drawn()[8].y, 2 * 120);
 }
 
 TEST_F(ZusReportTest, LinesOfTheBetweenVariant) {
@@ -446,46 +422,37 @@ TEST_F(ZusReportTest, LinesOfTheBetweenVariant) {
             "Kapitał początkowy/m-c: 40,00", "Emerytura ze składek: 200zł", "2 000,00zł"}));
 }
 
-// Beside the lines each choice brings, the count of lines shows which ones it leaves out.
 TEST_F(ZusReportTest, LinesThatDependOnTheChoices) {
-    struct Case {
-        const char* birth;
-        std::map<std::string, int> choices;
-        std::vector<std::string> present;
-        size_t count;
-    };
-    const Case cases[] = {
-        {"1960-01-01",
-         {{"RadioGroupCzyOFEII", 1}, {"RadioGroupWskaznikPodstawy", 1}, {"RadioGroupWaloryzacja", 2}},
+    // Beside the lines each choice brings, the count of lines shows which ones it leaves out.
+    const std::tuple<const char*, size_t, std::vector<std::string>> cases[] = {
+        {"DateTimeDataUrodzenia=1960-01-01;RadioGroupCzyOFEII:1;RadioGroupWskaznikPodstawy:1;"
+         "RadioGroupWaloryzacja:2",
+         15,
          {"Na składkę emerytalną przekazywane jest z płacy brutto : 18,52%",
           "Wskaźnik podstawy kapitału : 120,5",
           "Składki i kapitał są waloryzowane wg średniej waloryzacji z lat 1999-2010: Waloryzacja skł. ZUS o "
-          "7,73%"},
-         15},
-        {"1960-01-01",
-         {{"RadioGroupKapitalPoczatkowy", 0}, {"RadioGroupWaloryzacja", 1}, {"RadioGroupPlec2", 1}},
-         {"Składki i kapitał są waloryzowane wskaźnikiem waloryzacji za każdy rok", "Płeć :Kobieta"},
-         13},
-        {"1975-06-30",
-         {{"RadioGroupCzyOFEII", 1}, {"RadioGroupWaloryzacja", 2}},
+          "7,73%"}},
+        {"DateTimeDataUrodzenia=1960-01-01;RadioGroupKapitalPoczatkowy:0;RadioGroupWaloryzacja:1;"
+         "RadioGroupPlec2:1",
+         13,
+         {"Składki i kapitał są waloryzowane wskaźnikiem waloryzacji za każdy rok", "Płeć :Kobieta"}},
+        {"DateTimeDataUrodzenia=1975-06-30;RadioGroupCzyOFEII:1;RadioGroupWaloryzacja:2",
+         9,
          {"Na składkę emerytalną przekazywane jest z płacy brutto : 11,22% do 1 V 2011r. i 16,22% po tym "
           "okresie",
-          "Składki są waloryzowane wg średniej waloryzacji z lat 1999-2008: Waloryzacja skł. ZUS o 7,73%"},
-         9},
-        {"1975-06-30", {{"RadioGroupWaloryzacja", 0}}, {"Składki nie są waloryzowane"}, 9},
-        {"1975-06-30",
-         {{"RadioGroupWaloryzacja", 1}},
-         {"Składki są waloryzowane wskaźnikiem waloryzacji za każdy rok"},
-         9},
+          "Składki są waloryzowane wg średniej waloryzacji z lat 1999-2008: Waloryzacja skł. ZUS o 7,73%"}},
+        {"DateTimeDataUrodzenia=1975-06-30;RadioGroupWaloryzacja:0", 9, {"Składki nie są waloryzowane"}},
+        {"DateTimeDataUrodzenia=1975-06-30;RadioGroupWaloryzacja:1",
+         9,
+         {"Składki są waloryzowane wskaźnikiem waloryzacji za każdy rok"}},
     };
-    for (const Case& c : cases) {
+    for (const auto& [changes, count, present] : cases) {
         SetUp();
-        source.texts["DateTimeDataUrodzenia"] = c.birth;
-        for (const auto& [name, choice] : c.choices) source.choices[name] = choice;
+        Fill(source, changes);
         const auto lines = Lines();
-        EXPECT_EQ(lines.size(), c.count) << c.birth;
-        for (const std::string& line : c.present)
-            EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << c.birth << " " << line;
+        EXPECT_EQ(lines.size(), count) << changes;
+        for (const std::string& line : present)
+            EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << changes << " " << line;
     }
 }
 
@@ -493,7 +460,7 @@ TEST_F(ZusReportTest, LinesThatDependOnTheChoices) {
 TEST_F(ZusReportTest, OldSystemReportUsesLataI) {
     source.texts["DateTimeDataUrodzenia"] = "1945-05-10";
     source.texts["LabelMiesiecznaEmerytura"] = "Emerytura m-c: 1 830,03zł";
-    const auto t = Printed(*Prepare()).Texts();
+    const auto t = Printed(*Prepare()).DrawnTexts();
     EXPECT_EQ(std::vector<std::string>(t.begin() + 1, t.end()),
               (std::vector<std::string>{
                   "Płeć :Mężczyzna", "Data urodzenia: 1945-05-10", "Okres składkowy: 10 lata i 4 miesięcy",
