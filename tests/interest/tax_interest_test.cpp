@@ -10,9 +10,7 @@
 namespace tolvex {
 namespace {
 
-Date D(const char* text) {
-    return ParseDate(text);
-}
+const auto D = [](const char* text) { return ParseDate(text); };
 
 std::string Ungrouped(std::string money) {
     std::erase(money, ' ');

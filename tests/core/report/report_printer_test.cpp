@@ -19,9 +19,13 @@ RecordingCanvas FixedMetricsCanvas() {
     return c;
 }
 
-TEST(ReportPrinter, At600DpiSpacingIs60AndRowsAre120Apart) {
+class ReportPrinterTest : public ::testing::Test {
+  protected:
     RecordingCanvas canvas = FixedMetricsCanvas();
-    ReportPrinter r(canvas);
+    ReportPrinter r{canvas};
+};
+
+TEST_F(ReportPrinterTest, At600DpiSpacingIs60AndRowsAre120Apart) {
     r.BeginReport();
     r.PrintTitle("TYTUŁ");
     r.PrintRow({{"a", 5}});
@@ -49,15 +53,14 @@ TEST(ReportPrinter, LineHeightUsesTheFontHeldWhenTheDocumentBegins) {
     EXPECT_EQ(canvas.calls[1].kind, Kind::ProcessMessages);
 }
 
-TEST(ReportPrinter, CellWidthsRoundHalfToEven) {
+TEST_F(ReportPrinterTest, CellWidthsRoundHalfToEven) {
     struct Case {
         int dpi, tenths, dots;
     } cases[] = {{600, 5, 300}, {96, 1, 10}, {96, 12, 115}, {75, 1, 8}, {75, 3, 22}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.dpi << " dpi, " << c.tenths << " tenths");
-        RecordingCanvas canvas = FixedMetricsCanvas();
+        canvas = FixedMetricsCanvas();
         canvas.dpi = c.dpi;
-        ReportPrinter r(canvas);
         r.BeginReport();
         r.PrintRow({{"x", c.tenths}, {"y", 1}});
         const auto drawn = canvas.Drawn();
@@ -67,9 +70,7 @@ TEST(ReportPrinter, CellWidthsRoundHalfToEven) {
     }
 }
 
-TEST(ReportPrinter, LongCellIsClippedAtItsEdgeAndEmptyCellOnlyAdvances) {
-    RecordingCanvas canvas = FixedMetricsCanvas();
-    ReportPrinter r(canvas);
+TEST_F(ReportPrinterTest, LongCellIsClippedAtItsEdgeAndEmptyCellOnlyAdvances) {
     r.BeginReport();
     r.PrintRow({{std::string(200, 'N'), 5}, {"", 8}, {"z", 5}});
     const auto drawn = canvas.Drawn();
@@ -79,12 +80,10 @@ TEST(ReportPrinter, LongCellIsClippedAtItsEdgeAndEmptyCellOnlyAdvances) {
     EXPECT_EQ(drawn[1].right, 1080);
 }
 
-TEST(ReportPrinter, TitleIsCentredAtTheTopWhateverCurrentY) {
-    RecordingCanvas canvas = FixedMetricsCanvas();
+TEST_F(ReportPrinterTest, TitleIsCentredAtTheTopWhateverCurrentY) {
     canvas.textWidth = [](const PrintFont&, std::string_view t) {
         return static_cast<int>(t.size()) * 10 + 1;
     };
-    ReportPrinter r(canvas);
     r.BeginReport();
     for (int i = 0; i < 7; ++i) r.PrintRow({{"", 1}});
     r.PrintTitle("ABCD");
@@ -95,10 +94,8 @@ TEST(ReportPrinter, TitleIsCentredAtTheTopWhateverCurrentY) {
     EXPECT_EQ(drawn[0].y, 0);
 }
 
-TEST(ReportPrinter, LinesContinueOnANewPageAtTheTopButRowsNeverBreakIt) {
-    RecordingCanvas canvas = FixedMetricsCanvas();
+TEST_F(ReportPrinterTest, LinesContinueOnANewPageAtTheTopButRowsNeverBreakIt) {
     canvas.pageHeight = 1000;  // lines at 0, 120, ..., 840: the next would end at 1120
-    ReportPrinter r(canvas);
     r.BeginReport();
     for (int i = 0; i < 10; ++i) r.PrintLine("L" + std::to_string(i));
     const auto drawn = canvas.Drawn();
@@ -115,11 +112,9 @@ TEST(ReportPrinter, LinesContinueOnANewPageAtTheTopButRowsNeverBreakIt) {
     EXPECT_EQ(r.CurrentY, 0);
 }
 
-TEST(ReportPrinter, AbortedJobDrawsNothingMoreAndIsNeverEnded) {
-    RecordingCanvas canvas = FixedMetricsCanvas();
+TEST_F(ReportPrinterTest, AbortedJobDrawsNothingMoreAndIsNeverEnded) {
     canvas.pageHeight = 700;
     canvas.abortAfterDraws = 2;
-    ReportPrinter r(canvas);
     r.BeginReport();
     r.PrintTitle("T");
     r.PrintRow({{"a", 5}, {"b", 5}, {"c", 5}});

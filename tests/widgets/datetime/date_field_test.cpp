@@ -152,9 +152,8 @@ TEST_F(DateFieldTest, IncrementByOutsideItsRangeIsRefused) {
         field->SetIncrementBy(by);
         EXPECT_EQ(field->IncrementBy(), kept);
         EXPECT_TRUE(by == kept || sink.messages.at(0).kind == Message::Kind::Warning);
-        EXPECT_EQ(Messages(), by == kept
-                                  ? std::vector<std::string>{}
-                                  : std::vector<std::string>{"\"Increment By\" must be between 0 and 32767"});
+        EXPECT_EQ(Messages(),
+                  std::vector<std::string>(by != kept, "\"Increment By\" must be between 0 and 32767"));
     }
 }
 
