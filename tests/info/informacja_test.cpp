@@ -5,7 +5,6 @@
 #include "info/link_label.h"
 #include "info/maker.h"
 #include "support/ui_fixture.h"
-#include "widgets/common/radio_group.h"
 
 namespace tolvex::testing {
 namespace {
@@ -29,10 +28,10 @@ TEST_F(InformacjaTest, LinksOpenThroughTheShellAndRestoreTheirCaptions) {
     const std::string mail = "mailto:autor@tolvex.example";
     EXPECT_EQ(opened, (std::vector<std::string>{maker::kProgramPage.toStdString(), mail,
                                                 "http://www.tolvex.example", mail}));
-    EXPECT_EQ(Text("LabelInternet"), maker::kHomePage);
-    EXPECT_EQ(Text("LabelPoczta"), maker::kMail);
-    EXPECT_EQ(dialog.LabelInternet->text(), "https://www.tolvex.example");
-    EXPECT_EQ(dialog.LabelPoczta->text(), maker::kMail);
+    EXPECT_EQ(
+        std::tuple(Text("LabelInternet"), Text("LabelPoczta"), dialog.LabelInternet->text(),
+                   dialog.LabelPoczta->text()),
+        std::tuple(maker::kHomePage, maker::kMail, QString("https://www.tolvex.example"), maker::kMail));
 }
 
 TEST_F(InformacjaTest, OnlyOkResetsThePanel) {
@@ -40,7 +39,7 @@ TEST_F(InformacjaTest, OnlyOkResetsThePanel) {
     Press("CheckBoxDodatkiPotracenia");
     window->InformacjaForm->reject();
     EXPECT_TRUE(Find<QGroupBox>("GroupBox1Dodatki")->isEnabled());
-    Find<RadioGroup>("RadioGroupJakaPremia")->Button(1)->click();
+    Choose("RadioGroupJakaPremia", 1);
     window->InformacjaForm->BitBtn1Click();
     EXPECT_FALSE(Find<QCheckBox>("CheckBoxDodatkiPotracenia")->isChecked());
     EXPECT_FALSE(Find<QGroupBox>("GroupBox1Dodatki")->isEnabled());

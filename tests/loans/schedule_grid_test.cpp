@@ -171,10 +171,8 @@ TEST(LoanExport, CsvOfTheWholeScheduleAndChartPoints) {
             lines.push_back(csv.substr(at, end - at));
         const size_t n = loan.Schedule.InstalmentCount;
         ASSERT_EQ(lines.size(), n + 2);
-        EXPECT_EQ(lines[0], c.header);
-        EXPECT_EQ(lines[1], c.first);
-        EXPECT_EQ(lines[n], c.last);
-        EXPECT_EQ(lines[n + 1], c.total);
+        EXPECT_EQ((Texts{lines[0], lines[1], lines[n], lines[n + 1]}),
+                  (Texts{c.header, c.first, c.last, c.total}));
         ASSERT_EQ(data.Chart.Panels.size(), 2u);
         for (const ChartPanel& panel : data.Chart.Panels)
             for (const ChartSeries& s : panel.Series) EXPECT_EQ(s.X.size() + s.Y.size(), 2 * n) << s.Name;

@@ -121,14 +121,12 @@ TEST_F(PayslipTest, LayoutFontsAndPositions) {
     ASSERT_EQ(drawn.size(), 1u + 1 + 3 + 5 + 36 + 12 + 5);
     EXPECT_EQ(drawn[1].right, 2700) << "the name is cut off at 4.5 inches";
     EXPECT_EQ(drawn[2].text, "DODATKI");
-    EXPECT_EQ(drawn[2].x, 300);
-    EXPECT_EQ(drawn[3].x, 300 + 780);
-    EXPECT_EQ(drawn[4].x, 300 + 780 + 1620);
+    EXPECT_EQ(std::tuple(drawn[2].x, drawn[3].x, drawn[4].x), std::tuple(300, 300 + 780, 300 + 780 + 1620));
     EXPECT_EQ(drawn[2].font, (PrintFont{"Times New Roman CE", 8, true, true}));
     const Call& pay = drawn[9];
-    EXPECT_EQ(pay.text, "Wypłata: 2549,77 zł");
-    EXPECT_EQ(pay.left, (5 + 8 + 5 + 17 + 10) * 60);
-    EXPECT_EQ(pay.right, pay.left + 1200);
+    EXPECT_EQ(
+        std::tuple(pay.text, pay.left, pay.right),
+        std::tuple("Wypłata: 2549,77 zł", (5 + 8 + 5 + 17 + 10) * 60, (5 + 8 + 5 + 17 + 10) * 60 + 1200));
     EXPECT_EQ(pay.font, (PrintFont{"Times New Roman CE", 8, false, false}));
     for (const auto& c : drawn) EXPECT_EQ(c.page, 1);
     EXPECT_EQ(canvas.Count(Call::Kind::EndDocument), 1);

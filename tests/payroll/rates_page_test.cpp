@@ -7,24 +7,24 @@ class RatesPageTest : public MainWindowTest {};
 
 TEST_F(RatesPageTest, EdytujUnlocksAndZablokujLocksWithTheNewRates) {
     Start();
-    auto* rate = Edit("EditWypadkowe_proc");
-    EXPECT_TRUE(rate->isReadOnly());
-    EXPECT_FALSE(rate->hasFrame());
-    EXPECT_FALSE(Find<QCheckBox>("CheckBox1")->isEnabled());
+    // Locked: rates read-only without a frame, boxes disabled, only "Edytuj" shown. The OFE gross
+    // stays open and the disability sum is always computed.
+    const auto expectLocked = [this](bool locked) {
+        EXPECT_EQ(Edit("EditWypadkowe_proc")->isReadOnly(), locked);
+        EXPECT_EQ(Edit("EditWypadkowe_proc")->hasFrame(), !locked);
+        EXPECT_EQ(Edit("EditZUS_OFE")->isReadOnly(), locked);
+        EXPECT_EQ(Edit("EditRentowePracownik_Proc")->isReadOnly(), locked);
+        for (const char* box : {"CheckBox1", "CheckBox14"})
+            EXPECT_EQ(Find<QCheckBox>(box)->isEnabled(), !locked);
+        EXPECT_EQ(Find("Edytuj")->isHidden(), !locked);
+        EXPECT_EQ(Find("Zablokuj")->isHidden(), locked);
+        EXPECT_FALSE(Edit("EditBRUTTO_OFE")->isReadOnly());
+        EXPECT_TRUE(Edit("EditRentowe_proc")->isReadOnly());
+    };
+    expectLocked(true);
     EXPECT_TRUE(Find<QCheckBox>("CheckBox8")->isChecked());
-    EXPECT_TRUE(Find("Zablokuj")->isHidden());
-    EXPECT_FALSE(Edit("EditBRUTTO_OFE")->isReadOnly());
-    EXPECT_TRUE(Edit("EditZUS_OFE")->isReadOnly());
-
     Press("Edytuj");
-    EXPECT_FALSE(rate->isReadOnly());
-    EXPECT_TRUE(rate->hasFrame());
-    EXPECT_TRUE(Find<QCheckBox>("CheckBox14")->isEnabled());
-    EXPECT_FALSE(Edit("EditZUS_OFE")->isReadOnly());
-    EXPECT_TRUE(Edit("EditRentowe_proc")->isReadOnly());
-    EXPECT_TRUE(Find("Edytuj")->isHidden());
-    EXPECT_FALSE(Find("Zablokuj")->isHidden());
-
+    expectLocked(false);
     Fill("EditRentowePracownik_Proc=2;EditZdrowotne_proc=7,50");
     Press("Zablokuj");
     // The disability sum and the health rate are written as numbers, the other labels as typed.
@@ -34,10 +34,7 @@ TEST_F(RatesPageTest, EdytujUnlocksAndZablokujLocksWithTheNewRates) {
                                      {"Label1Wypadkowe_proc", "1,67"},
                                      {"Label1FGSP_proc", "0,10"}})
         EXPECT_EQ(Str(name), text) << name;
-    EXPECT_TRUE(rate->isReadOnly());
-    EXPECT_TRUE(Edit("EditRentowePracownik_Proc")->isReadOnly());
-    EXPECT_FALSE(Find<QCheckBox>("CheckBox3")->isEnabled());
-    EXPECT_TRUE(Edit("EditZUS_OFE")->isReadOnly());
+    expectLocked(true);
 }
 
 TEST_F(RatesPageTest, UnparsableDisabilityPartStopsTheLockBeforeAnyChange) {

@@ -166,10 +166,8 @@ TEST(SalaryIndex, FirstYearFillsYearsAndAverages) {
         SCOPED_TRACE(std::to_string(c.n) + " / " + c.first);
         std::vector<SalaryGridRow> rows = Rows(c.n, c.first);
         EXPECT_EQ(FillSalaryYears(rows, table), c.filled);
-        EXPECT_EQ(rows[1].year, c.year2);
-        EXPECT_EQ(rows[0].average, c.average1);
-        EXPECT_EQ(rows[8].average, c.average9);
-        EXPECT_EQ(rows.back().average, c.averageLast);
+        EXPECT_EQ(std::tuple(rows[1].year, rows[0].average, rows[8].average, rows.back().average),
+                  std::tuple(c.year2, c.average1, c.average9, c.averageLast));
     }
 }
 

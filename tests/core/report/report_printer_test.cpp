@@ -35,10 +35,8 @@ TEST_F(ReportPrinterTest, At600DpiSpacingIs60AndRowsAre120Apart) {
     ASSERT_EQ(drawn.size(), 4u);
     EXPECT_EQ(drawn[0].font, (PrintFont{"Times New Roman CE", 11, true, true}));
     // Lines 160 high (100 and a spacing of 60); the title takes three of them and a spacing.
-    EXPECT_EQ(drawn[1].y, 3 * 160 + 60);
-    EXPECT_EQ(drawn[1].bottom, 540 + 160);
-    EXPECT_EQ(drawn[2].y, 660);
-    EXPECT_EQ(drawn[3].right, 300);
+    EXPECT_EQ(std::tuple(drawn[1].y, drawn[1].bottom, drawn[2].y, drawn[3].right),
+              std::tuple(3 * 160 + 60, 540 + 160, 660, 300));
     EXPECT_EQ(drawn[3].font, (PrintFont{"Times New Roman CE", 10, false, false}));
     EXPECT_EQ(r.CurrentY, 900);
 }
@@ -65,8 +63,7 @@ TEST_F(ReportPrinterTest, CellWidthsRoundHalfToEven) {
         r.PrintRow({{"x", c.tenths}, {"y", 1}});
         const auto drawn = canvas.Drawn();
         ASSERT_EQ(drawn.size(), 2u);
-        EXPECT_EQ(drawn[0].right, c.dots);
-        EXPECT_EQ(drawn[1].left, c.dots);
+        EXPECT_EQ(std::pair(drawn[0].right, drawn[1].left), std::pair(c.dots, c.dots));
     }
 }
 
@@ -75,9 +72,7 @@ TEST_F(ReportPrinterTest, LongCellIsClippedAtItsEdgeAndEmptyCellOnlyAdvances) {
     r.PrintRow({{std::string(200, 'N'), 5}, {"", 8}, {"z", 5}});
     const auto drawn = canvas.Drawn();
     ASSERT_EQ(drawn.size(), 2u);
-    EXPECT_EQ(drawn[0].right, 300);
-    EXPECT_EQ(drawn[1].left, 300 + 480);
-    EXPECT_EQ(drawn[1].right, 1080);
+    EXPECT_EQ(std::tuple(drawn[0].right, drawn[1].left, drawn[1].right), std::tuple(300, 300 + 480, 1080));
 }
 
 TEST_F(ReportPrinterTest, TitleIsCentredAtTheTopWhateverCurrentY) {
@@ -89,9 +84,9 @@ TEST_F(ReportPrinterTest, TitleIsCentredAtTheTopWhateverCurrentY) {
     r.PrintTitle("ABCD");
     const auto drawn = canvas.Drawn();
     ASSERT_EQ(drawn.size(), 1u);
-    EXPECT_EQ(drawn[0].kind, Kind::TextOut);
-    EXPECT_EQ(drawn[0].x, 4760 / 2 - 41 / 2);  // each half rounded down on its own
-    EXPECT_EQ(drawn[0].y, 0);
+    // Each half rounded down on its own.
+    EXPECT_EQ(std::tuple(drawn[0].kind, drawn[0].x, drawn[0].y),
+              std::tuple(Kind::TextOut, 4760 / 2 - 41 / 2, 0));
 }
 
 TEST_F(ReportPrinterTest, LinesContinueOnANewPageAtTheTopButRowsNeverBreakIt) {
@@ -100,10 +95,7 @@ TEST_F(ReportPrinterTest, LinesContinueOnANewPageAtTheTopButRowsNeverBreakIt) {
     for (int i = 0; i < 10; ++i) r.PrintLine("L" + std::to_string(i));
     const auto drawn = canvas.Drawn();
     ASSERT_EQ(drawn.size(), 10u);
-    EXPECT_EQ(drawn[7].page, 1);
-    EXPECT_EQ(drawn[7].y, 840);
-    EXPECT_EQ(drawn[8].page, 2);
-    EXPECT_EQ(drawn[8].y, 0);
+    EXPECT_EQ(std::tuple(drawn[7].page, drawn[7].y, drawn[8].page, drawn[8].y), std::tuple(1, 840, 2, 0));
     for (int i = 0; i < 8; ++i) r.PrintRow({{"r", 5}});
     EXPECT_EQ(canvas.Count(Kind::NewPage), 1);
     EXPECT_EQ(r.CurrentY, 240 + 8 * 120);

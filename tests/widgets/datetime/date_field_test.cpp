@@ -175,10 +175,9 @@ TEST_F(DateFieldTest, RightPressOnAnArrowSetsTheStep) {
         QTest::mousePress(arrow, Qt::RightButton, {}, QPoint(2, 2));
         QTest::mouseRelease(arrow, Qt::RightButton, {}, QPoint(2, 2));
     }
-    EXPECT_EQ(opened, 2);
-    EXPECT_EQ(field->IncrementScale(), S::Minute);  // from Day by way of Hour
-    EXPECT_EQ(field->IncrementBy(), 32767);
-    EXPECT_EQ(field->text(), "");  // a right press does not step
+    // From Day by way of Hour; a right press does not step.
+    EXPECT_EQ(std::tuple(opened, field->IncrementScale(), field->IncrementBy(), Text()),
+              std::tuple(2, S::Minute, 32767, ""));
 }
 
 TEST_F(DateFieldTest, HeldArrowRepeats) {

