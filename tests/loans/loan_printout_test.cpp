@@ -58,8 +58,7 @@ TEST(LoanUnitWord, FollowsTheNumberAsTyped) {
 }
 
 TEST_F(LoanPrintoutTest, EqualInstalmentsPrintTenLinesAtFixedDotsAndNoTable) {
-    loan.jednostka = 0;
-    loan.okres = "30";
+    loan = {.okres = "30", .jednostka = 0};
     Calculate();
     Print();
     const auto drawn = canvas.Drawn();

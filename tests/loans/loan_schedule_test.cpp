@@ -42,7 +42,6 @@ TEST(CalculateLoan, WritesAndMessages) {
         {{.okres = "0,05", .jednostka = 0}, "", kMissing},
         {{.okres = "-2", .typ = 1}, "", kMissing},
         {{.okres = "601"}, "", "Okres kredytu musi być <= 50 lat"},
-        // Rate mode.
         {{.kredyt = "100000", .okres = "20", .jednostka = 0, .typ = 1, .wylicz = 1, .rata1 = "1000"},
          "7", ""},
         {{.kredyt = "0", .typ = 1, .wylicz = 1, .rata1 = "1120"}, "", noRate},

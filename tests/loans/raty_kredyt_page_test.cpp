@@ -10,7 +10,6 @@ using Texts = std::vector<std::string>;
 class RatyKredytPageTest : public MainWindowTest {
   protected:
     RatyKredytPage* Page() const { return window->TabSheet8; }
-    bool Hidden(const char* name) const { return Find(name)->isHidden(); }
     std::string Cell(int row, int column) const {
         QTableWidgetItem* item = Page()->Siatka->item(row, column);
         return item ? item->text().toStdString() : std::string();
@@ -24,7 +23,7 @@ class RatyKredytPageTest : public MainWindowTest {
 TEST_F(RatyKredytPageTest, StartValuesAndLoanDate) {
     Start(QDate(2024, 12, 20));
     EXPECT_EQ(Strs("DataKredytu DataPierwszejRaty"), "2024-12-20|2025-01-01");
-    EXPECT_TRUE(Hidden("EditRata1") && Hidden("LabelRata1"));
+    ExpectShown("EditRata1 LabelRata1", false);
     Page()->DataKredytu->setText("2024-02-29");
     EXPECT_EQ(Str("DataPierwszejRaty"), "2024-03-01");
 }
@@ -77,8 +76,7 @@ TEST_F(RatyKredytPageTest, LoanKindSwitchesCaptionsAndClearsTheOutputs) {
         EXPECT_EQ(Str("DoSplaty"), "0,00");
         EXPECT_EQ(Str("GroupBoxDaneWejsciowe"), std::string("Dane wejściowe dla kredytu - raty ") + word);
         EXPECT_EQ(Str("GroupBox12"), std::string("Dane wyjściowe dla kredytu - raty ") + word);
-        for (const char* name : {"RataBankowa", "LabelRata", "DataPierwszejRaty", "Label16"})
-            EXPECT_EQ(Hidden(name), kind == 1) << name;
+        ExpectShown("RataBankowa LabelRata DataPierwszejRaty Label16", kind == 0);
         Press("PrzeliczRaty");
         EXPECT_EQ(Str("PierwszaRata"), first);
     }
@@ -89,8 +87,8 @@ TEST_F(RatyKredytPageTest, RateMode) {
     for (const bool rate : {true, false}) {
         SCOPED_TRACE(rate);
         Choose("RadioGroupWylicz", rate ? 1 : 0);
-        for (const char* name : {"EditRata1", "LabelRata1"}) EXPECT_EQ(Hidden(name), !rate) << name;
-        for (const char* name : {"GroupBox12", "Siatka"}) EXPECT_EQ(Hidden(name), rate) << name;
+        ExpectShown("EditRata1 LabelRata1", rate);
+        ExpectShown("GroupBox12 Siatka", !rate);
         EXPECT_EQ(Str("PrzeliczRaty"), rate ? "Wylicz %" : "Wylicz raty");
         EXPECT_EQ(Str("ProcentBankowy"), "");
         // The rate is a result: read-only, skipped by Tab, red.

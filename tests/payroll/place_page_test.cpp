@@ -69,13 +69,13 @@ TEST_F(PlacePageTest, SalaryFillsBothPagesHealthTogglesAndHalfPostPayScalesAgain
     // The health toggle takes the health cell out of the "Skł. ZUS" totals and puts it back.
     const auto cells = [this] { return Strs("Edit6 Edit20 Edit22 Edit24 Dodaj_odejmij_Zdrowotne"); };
     const std::string filled = cells();
-    const char* healthControls[] = {"Edit6", "LabelZdrowotne", "Label1Zdrowotne_prc", "Edit13", "Edit20"};
+    const char* healthControls = "Edit6 LabelZdrowotne Label1Zdrowotne_prc Edit13 Edit20";
     Press("Dodaj_odejmij_Zdrowotne");
     EXPECT_EQ(cells(), "388,31 zł|0 zł|685,5 zł|1704,5 zł|Ze zdrowotnym");
-    for (const char* name : healthControls) EXPECT_TRUE(Find(name)->isHidden()) << name;
+    ExpectShown(healthControls, false);
     Press("Dodaj_odejmij_Zdrowotne");
     EXPECT_EQ(cells(), filled);
-    for (const char* name : healthControls) EXPECT_FALSE(Find(name)->isHidden()) << name;
+    ExpectShown(healthControls, true);
 
     Find<QComboBox>("ComboBoxEtat")->setEditText("4/8");
     SetGross("3500");

@@ -3,7 +3,6 @@
 #include <QSpinBox>
 #include <fstream>
 #include <map>
-#include <sstream>
 
 #include "core/amount/amount.h"
 #include "core/report/recording_canvas.h"
@@ -40,11 +39,6 @@ int ReadReference(const char* path, const std::function<void(const std::string&)
 class PensionPagesTest : public MainWindowTest {
   protected:
     EmerytZusPage* Page() const { return window->TabSheet9; }
-    bool Shown(const char* name) const { return !Find(name)->isHidden(); }
-    void ExpectShown(const std::string& names, bool shown) {
-        std::istringstream list(names);
-        for (std::string name; list >> name;) EXPECT_EQ(Shown(name.c_str()), shown) << name;
-    }
     static std::string Cell(const QTableWidget* grid, int row, int column) {
         const QTableWidgetItem* item = grid->item(row, column);
         return item ? item->text().toStdString() : std::string();
@@ -53,7 +47,7 @@ class PensionPagesTest : public MainWindowTest {
     // count the headings as row 0, "Name.visible" is "true" or "false".
     std::string OnPage(const std::string& name) const {
         const std::string control = name.substr(0, name.find_first_of("[."));
-        if (name.ends_with(".visible")) return Shown(control.c_str()) ? "true" : "false";
+        if (name.ends_with(".visible")) return Find(control.c_str())->isHidden() ? "false" : "true";
         if (control == name) return Str(name.c_str());
         const auto* grid = Find<QTableWidget>(control.c_str());
         // The fund grids show their headings in the header, Tabelka2 in its first row.

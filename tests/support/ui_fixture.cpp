@@ -55,6 +55,11 @@ std::string MainWindowTest::Strs(const std::string& names) const {
     return out.substr(1);
 }
 
+void MainWindowTest::ExpectShown(const std::string& names, bool shown) const {
+    std::istringstream list(names);
+    for (std::string name; list >> name;) EXPECT_EQ(!Find(name.c_str())->isHidden(), shown) << name;
+}
+
 void MainWindowTest::Fill(std::string_view list) {
     ForEachField(list, [this](const std::string& name, const std::string& value, bool text) {
         if (text) return Set(name.c_str(), value);

@@ -40,6 +40,7 @@ class MainWindowTest : public ::testing::Test {
     std::string Str(const char* name) const { return Text(name).toStdString(); }
     // The texts of the space-separated `names`, joined by "|".
     std::string Strs(const std::string& names) const;
+    void ExpectShown(const std::string& names, bool shown) const;
 
     // Sets a text at once, not key by key.
     void Set(const char* name, const std::string& text) { Edit(name)->setText(QString::fromStdString(text)); }

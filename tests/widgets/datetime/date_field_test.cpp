@@ -212,7 +212,6 @@ TEST_F(DateFieldTest, ShowsOnlyItsButtonsAndKeepsTheTextClearOfThem) {
     EXPECT_TRUE(field->UpButton()->isVisible());
     EXPECT_FALSE(field->ClockButton()->isVisible());
     EXPECT_EQ(field->CalendarButton()->geometry().right(), 180 - 3 - 1);
-    // The text ends before the arrows.
     field->setText(QString(40, '8'));
     field->setCursorPosition(40);
     field->grab();  // the edit scrolls its text when it paints
