@@ -13,9 +13,8 @@ int main(int argc, char* argv[]) {
     tolvex::TolvexApplication app(argc, argv);
     // The installed desktop entry's name: Wayland and the task list match the windows to it.
     QGuiApplication::setDesktopFileName(QStringLiteral("pl.tolvex.Tolvex"));
-    // PNG renditions of the installed SVG icon (tools/icon_png.cpp), read as nothing but PNG: the
-    // SVG renderer, and every image plugin Qt loads when it may guess a format, cost a tenth of
-    // the start-up.
+    // PNG renditions of the installed SVG icon (tools/icon_png.cpp), read as PNG without guessing
+    // the format: the SVG icon engine, Qt Svg and the image plugins slowed the start-up.
     QIcon icon;
     for (int size : {16, 32, 64, 128}) {
         QImageReader png(QStringLiteral(":/icons/tolvex-%1.png").arg(size), "png");
