@@ -29,7 +29,8 @@ build() {  # source folder, build folder, targets...
   local src=$1 out=$2
   shift 2
   # Paths relative to the source folder, so ccache shares the files both trees have alike.
-  export CCACHE_BASEDIR=$src
+  CCACHE_BASEDIR=$(cd "$src" && pwd)
+  export CCACHE_BASEDIR
   # -O2 as the Debian package builds it; GCC 12 warns falsely about std::string at -O3.
   [ -f "$out/CMakeCache.txt" ] ||
     cmake -S "$src" -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
