@@ -84,4 +84,5 @@ done
 
 echo
 echo "Calculations as a user triggers them (offscreen platform):"
-QT_QPA_PLATFORM=offscreen build-bench/bench/tolvex_calculations_bench 2> >(grep -v propagateSizeHints >&2)
+QT_QPA_PLATFORM=offscreen build-bench/bench/tolvex_calculations_bench 2>&1 |
+  grep -v -e propagateSizeHints -e XDG_RUNTIME_DIR
