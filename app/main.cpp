@@ -1,5 +1,7 @@
 #include <QDate>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 
 #include "app/main_window.h"
 #include "app/platform_translations.h"
@@ -11,7 +13,15 @@ int main(int argc, char* argv[]) {
     tolvex::TolvexApplication app(argc, argv);
     // The installed desktop entry's name: Wayland and the task list match the windows to it.
     QGuiApplication::setDesktopFileName(QStringLiteral("pl.tolvex.Tolvex"));
-    app.setWindowIcon(QIcon(QStringLiteral(":/icons/pl.tolvex.Tolvex.svg")));
+    // PNG renditions of the installed SVG icon (tools/icon_png.cpp), read as PNG without guessing
+    // the format: the SVG icon engine, Qt Svg and the image plugins slowed the start-up.
+    QIcon icon;
+    for (int size : {16, 32, 64, 128}) {
+        QImageReader png(QStringLiteral(":/icons/tolvex-%1.png").arg(size), "png");
+        png.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(png.read()));
+    }
+    app.setWindowIcon(icon);
     tolvex::InstallPolishPlatformTexts(app);
     tolvex::QtMessageSink messages(nullptr);
     app.SetMessageSink(&messages);

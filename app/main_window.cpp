@@ -27,7 +27,14 @@
 
 namespace tolvex {
 
-TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* parent) : QWidget(parent) {
+TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* parent)
+    : QWidget(parent),
+      TabelaWaloryzacyjna([this] { return std::make_unique<TTabelaWaloryzacyjna>(ctx_, this); }),
+      TabelaWynagrodzen20([this] {
+          auto dialog = std::make_unique<TTabelaWynagrodzen20>(ctx_, this);
+          WatchSalaryDialog(dialog.get());
+          return dialog;
+      }) {
     setObjectName(QStringLiteral("TKalkulator_Finansowy"));
     setWindowTitle(QStringLiteral("TOLVEX – kalkulator finansowy · ") + maker::kHomePage);
     ctx_.messages = &messages;
@@ -128,10 +135,14 @@ TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* par
     InformacjaForm->setWindowFlag(Qt::Window);
     connect(InformacjaForm.get(), &TInformacja::okPressed, TabSheet1, &PlacePage::ResetAllowancesPanel);
     TabelaWynagrodzen = std::make_unique<TTabelaWynagrodzen>(ctx_, this);
-    TabelaWaloryzacyjna = std::make_unique<TTabelaWaloryzacyjna>(ctx_, this);
-    TabelaWynagrodzen20 = std::make_unique<TTabelaWynagrodzen20>(ctx_, this);
-    TabSheet9->AttachIndexDialogs(TabelaWynagrodzen.get(), TabelaWynagrodzen20.get(),
-                                  TabelaWaloryzacyjna.get());
+    WatchSalaryDialog(TabelaWynagrodzen.get());
+    TabSheet9->AttachIndexDialogs({[this] { return TabelaWynagrodzen.get(); },
+                                   [this] { return TabelaWynagrodzen20.get(); },
+                                   [this] { return TabelaWaloryzacyjna.get(); }});
+}
+
+void TKalkulator_Finansowy::WatchSalaryDialog(SalaryIndexDialog* dialog) {
+    connect(dialog, &SalaryIndexDialog::baseIndexShown, TabSheet9, &EmerytZusPage::ShowBaseIndex);
 }
 
 TKalkulator_Finansowy::~TKalkulator_Finansowy() = default;

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "pensions/fund_projection.h"
@@ -28,6 +29,23 @@ class EmerytZusPage;
 class TTabelaWynagrodzen;
 class TTabelaWynagrodzen20;
 class TTabelaWaloryzacyjna;
+class SalaryIndexDialog;
+
+// A window built the first time it is used, then kept: `window->X` reads as for a member.
+template <class T>
+class OnFirstUse {
+  public:
+    explicit OnFirstUse(std::function<std::unique_ptr<T>()> make) : make_(std::move(make)) {}
+    T* get() {
+        if (!made_) made_ = make_();
+        return made_.get();
+    }
+    T* operator->() { return get(); }
+
+  private:
+    std::function<std::unique_ptr<T>()> make_;
+    std::unique_ptr<T> made_;
+};
 
 class TKalkulator_Finansowy : public QWidget {
     Q_OBJECT
@@ -57,10 +75,12 @@ class TKalkulator_Finansowy : public QWidget {
 
     // Created right after the main window, shown once at start-up.
     std::unique_ptr<TInformacja> InformacjaForm;
-    // The index dialogs of the ZUS page: created after it, hidden, kept with their cells.
+    // The index dialogs of the ZUS page, hidden, kept with their cells. The ten-year table holds
+    // a start-up value; the other two are built when the page first needs them (few users open
+    // them, and building them took a twentieth of the start-up).
     std::unique_ptr<TTabelaWynagrodzen> TabelaWynagrodzen;
-    std::unique_ptr<TTabelaWaloryzacyjna> TabelaWaloryzacyjna;
-    std::unique_ptr<TTabelaWynagrodzen20> TabelaWynagrodzen20;
+    OnFirstUse<TTabelaWaloryzacyjna> TabelaWaloryzacyjna;
+    OnFirstUse<TTabelaWynagrodzen20> TabelaWynagrodzen20;
 
   public slots:
     void WyjscieClick();
@@ -86,6 +106,8 @@ class TKalkulator_Finansowy : public QWidget {
 
   private:
     void ConnectPageButtons();
+    // The ZUS page shows the base index a salary dialog computes.
+    void WatchSalaryDialog(SalaryIndexDialog* dialog);
 
     UiContext ctx_;
     // The last fund projection of "Emeryt II" or "Emeryt III", for their printout.

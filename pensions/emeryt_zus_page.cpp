@@ -292,15 +292,6 @@ EmerytZusPage::EmerytZusPage(UiContext& ctx, QWidget* parent)
     connect(RadioGroupWaloryzacja, &RadioGroup::clicked, this, &EmerytZusPage::RadioGroupWaloryzacjaClick);
 }
 
-void EmerytZusPage::AttachIndexDialogs(TTabelaWynagrodzen* tenYears, TTabelaWynagrodzen20* twentyYears,
-                                       TTabelaWaloryzacyjna* valorization) {
-    tenYears_ = tenYears;
-    twentyYears_ = twentyYears;
-    valorization_ = valorization;
-    for (SalaryIndexDialog* d : std::initializer_list<SalaryIndexDialog*>{tenYears, twentyYears})
-        connect(d, &SalaryIndexDialog::baseIndexShown, this, &EmerytZusPage::ShowBaseIndex);
-}
-
 void EmerytZusPage::StartUp(const QDate&) {
     SetShown({RadioGroupWskaznikPodstawy, LabelPodstawaKapitalu, EditPodstawaKapitalu, GroupBoxOkresSkladkowy,
               LabelSkladkowy, LabelNieskladkowy},
@@ -314,8 +305,13 @@ void EmerytZusPage::StartUp(const QDate&) {
 }
 
 SalaryIndexDialog* EmerytZusPage::ChosenSalaryDialog() const {
-    if (RadioGroupLiczenieWskaznikaPodstawy->ItemIndex() == 1) return twentyYears_;
-    return tenYears_;
+    if (RadioGroupLiczenieWskaznikaPodstawy->ItemIndex() == 1)
+        return dialogs_.twentyYears ? dialogs_.twentyYears() : nullptr;
+    return dialogs_.tenYears ? dialogs_.tenYears() : nullptr;
+}
+
+TTabelaWaloryzacyjna* EmerytZusPage::ValorizationDialog() const {
+    return dialogs_.valorization ? dialogs_.valorization() : nullptr;
 }
 
 void EmerytZusPage::PrzeliczZUSClick() {
@@ -323,7 +319,8 @@ void EmerytZusPage::PrzeliczZUSClick() {
     in.startOfWorkShown = !DateTimeDataRozpoczeciaPracy->isHidden();
     if (SalaryIndexDialog* d = ChosenSalaryDialog()) in.baseIndex = S(d->LabelSredniWskaznik->text());
     in.enteredInitialCapital = enteredInitialCapital_;
-    in.valorization = valorization_ ? &valorization_->Table() : nullptr;
+    TTabelaWaloryzacyjna* valorization = ValorizationDialog();
+    in.valorization = valorization ? &valorization->Table() : nullptr;
     ZusOutcome out;
     RunCalculation(this, ctx_, [&](TextFields& fields) { CalculateZusPension(fields, in, out); });
     printable_ = out.Completed;
@@ -520,12 +517,13 @@ void EmerytZusPage::RadioGroupWaloryzacjaClick(int index) {
         LabelSredniaWaloryzacja->hide();
         const std::optional<Date> birth = TryParseDate(S(DateTimeDataUrodzenia->text()));
         const std::optional<Date> start = TryParseDate(S(DateTimeDataRozpoczeciaPracy->text()));
-        if (!birth || !start || !valorization_) return;
+        TTabelaWaloryzacyjna* valorization = ValorizationDialog();
+        if (!birth || !start || !valorization) return;
         const bool to1968 = *birth <= MakeDate(1968, 12, 31);
-        valorization_->Fill(FillValorizationGrid(static_cast<int>(birth->year()), to1968,
-                                                 RadioGroupPlec2->ItemIndex() == 1,
-                                                 static_cast<int>(start->year())));
-        ctx_.execModal(*valorization_);
+        valorization->Fill(FillValorizationGrid(static_cast<int>(birth->year()), to1968,
+                                                RadioGroupPlec2->ItemIndex() == 1,
+                                                static_cast<int>(start->year())));
+        ctx_.execModal(*valorization);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <functional>
 
 #include "pensions/zus_index_dialogs.h"
 #include "pensions/zus_pension.h"
@@ -25,9 +26,14 @@ class EmerytZusPage : public Page {
   public:
     explicit EmerytZusPage(UiContext& ctx, QWidget* parent = nullptr);
 
-    // The dialogs live with the main window; the page opens them and reads their results.
-    void AttachIndexDialogs(TTabelaWynagrodzen* tenYears, TTabelaWynagrodzen20* twentyYears,
-                            TTabelaWaloryzacyjna* valorization);
+    // The dialogs live with the main window, which builds each the first time the page asks
+    // for it; the page opens them and reads their results.
+    struct IndexDialogs {
+        std::function<TTabelaWynagrodzen*()> tenYears;
+        std::function<TTabelaWynagrodzen20*()> twentyYears;
+        std::function<TTabelaWaloryzacyjna*()> valorization;
+    };
+    void AttachIndexDialogs(IndexDialogs dialogs) { dialogs_ = std::move(dialogs); }
     void StartUp(const QDate& today) override;
 
     // The grid of the last calculation that projected, as the calculation left it.
@@ -106,10 +112,9 @@ class EmerytZusPage : public Page {
     void SetGridCell(int row, int column, const QString& text);
     ZusGrid ShownGrid() const;
     SalaryIndexDialog* ChosenSalaryDialog() const;
+    TTabelaWaloryzacyjna* ValorizationDialog() const;
 
-    TTabelaWynagrodzen* tenYears_ = nullptr;
-    TTabelaWynagrodzen20* twentyYears_ = nullptr;
-    TTabelaWaloryzacyjna* valorization_ = nullptr;
+    IndexDialogs dialogs_;
     // The initial capital the user typed into EditKapitalPoczatkowy1999.
     double enteredInitialCapital_ = 0;
     ZusOutcome lastProjection_;

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev libgl-dev qt6-translations-l10n libqt6svg6
-  libgtest-dev libgmock-dev clang-format
+  libgtest-dev libgmock-dev libbenchmark-dev clang-format
   qt6-charts-dev libqt6opengl6-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth imagemagick x11-apps poppler-utils
