@@ -41,6 +41,7 @@ class OnFirstUse {
         return made_.get();
     }
     T* operator->() { return get(); }
+    T& operator*() { return *get(); }
 
   private:
     std::function<std::unique_ptr<T>()> make_;

@@ -151,9 +151,9 @@ int main(int argc, char** argv) {
     window.TabelaWynagrodzen->ZapamietajClick();
     saveWindow(*window.TabelaWynagrodzen, QStringLiteral("zus-dialog-10"));
     window.TabelaWynagrodzen20->CheckBoxWprowadzWskaznik->click();
-    saveWindow(*window.TabelaWynagrodzen20.get(), QStringLiteral("zus-dialog-20"));
+    saveWindow(*window.TabelaWynagrodzen20, QStringLiteral("zus-dialog-20"));
     choose(zus.RadioGroupWaloryzacja, 1);
-    saveWindow(*window.TabelaWaloryzacyjna.get(), QStringLiteral("zus-dialog-valorization"));
+    saveWindow(*window.TabelaWaloryzacyjna, QStringLiteral("zus-dialog-valorization"));
 
     // Qt's own texts: a text field's context menu, and the three kinds of message box.
     QMenu* menu =
