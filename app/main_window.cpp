@@ -22,6 +22,7 @@
 #include "payroll/skladki_zus_page.h"
 #include "pensions/emeryt_zus_page.h"
 #include "pensions/fund_pages.h"
+#include "widgets/common/page.h"
 #include "widgets/common/qt_text.h"
 #include "widgets/printing/qt_print_canvas.h"
 
@@ -85,39 +86,54 @@ TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* par
         "QTabBar::tab:selected { background: #fafafa; font-weight: bold; }"
         "QTabBar::tab:!selected { margin-top: 2px; }"));
 
-    TabSheet1 = new PlacePage(ctx_, plec);
-    TabSheet2 = new SkladkiZusPage(ctx_, plec);
-    TabSheet3 = new OdsetkiPrzelicznikPage(ctx_, plec);
-    TabSheet4 = new OdsetkiPodatkowePage(ctx_, plec);
-    TabSheet5 = new DanePoczatkowePage(ctx_, plec);
-    TabSheet6 = new EmerytIIPage(ctx_, fundRows_, TabSheet1->EditKosztyUzyskPrzychodu, plec);
-    TabSheet7 = new EmerytIIIPage(ctx_, fundRows_, *TabSheet6, plec);
-    TabSheet8 = new RatyKredytPage(ctx_, plec);
-    Informacja = new InformacjaPage(ctx_, plec);
-    TabSheet9 = new EmerytZusPage(ctx_, plec);
-
-    struct Tab {
-        QWidget* page;
+    struct TabSpec {
         const char* caption;
         const char* hint;
+        std::function<Page*(QWidget* slot)> make;
     };
-    const Tab tabs[] = {
-        {TabSheet1, "Płace", "Wyliczanie płacy"},
-        {TabSheet2, "Skł. ZUS", "Składki ZUS wyliczone dla płacy podanej w poprzedniej zakładce"},
-        {TabSheet3, "Odsetki, przelicznik", "Obliczanie odsetek bankowych, przeliczniki"},
-        {TabSheet4, "Odsetki podat.", "Wyliczanie odsetek podatkowych i ustawowych"},
-        {TabSheet5, "Dane pocz.", "Dane stratowe Kalkulatora"},
-        {TabSheet6, "Emeryt II", "Obliczanie emerytury z II filaru"},
-        {TabSheet7, "Emeryt III", ""},
-        {TabSheet8, "Raty-kredyt", "Obilczanie rat i kredytu"},
-        {Informacja, "Informacja", "Informacja o programie"},
-        {TabSheet9, "Emeryt ZUS", "Emerytura z ZUS"},
+    const TabSpec specs[] = {
+        {"Płace", "Wyliczanie płacy", [this](QWidget* slot) { return new PlacePage(ctx_, slot); }},
+        {"Skł. ZUS", "Składki ZUS wyliczone dla płacy podanej w poprzedniej zakładce",
+         [this](QWidget* slot) { return new SkladkiZusPage(ctx_, slot); }},
+        {"Odsetki, przelicznik", "Obliczanie odsetek bankowych, przeliczniki",
+         [this](QWidget* slot) { return new OdsetkiPrzelicznikPage(ctx_, slot); }},
+        {"Odsetki podat.", "Wyliczanie odsetek podatkowych i ustawowych",
+         [this](QWidget* slot) { return new OdsetkiPodatkowePage(ctx_, slot); }},
+        {"Dane pocz.", "Dane stratowe Kalkulatora",
+         [this](QWidget* slot) { return new DanePoczatkowePage(ctx_, slot); }},
+        {"Emeryt II", "Obliczanie emerytury z II filaru",
+         [this](QWidget* slot) {
+             return new EmerytIIPage(ctx_, fundRows_, TabSheet1->EditKosztyUzyskPrzychodu, slot);
+         }},
+        {"Emeryt III", "",
+         [this](QWidget* slot) { return new EmerytIIIPage(ctx_, fundRows_, *TabSheet6, slot); }},
+        {"Raty-kredyt", "Obilczanie rat i kredytu",
+         [this](QWidget* slot) { return new RatyKredytPage(ctx_, slot); }},
+        {"Informacja", "Informacja o programie",
+         [this](QWidget* slot) { return new InformacjaPage(ctx_, slot); }},
+        {"Emeryt ZUS", "Emerytura z ZUS",
+         [this](QWidget* slot) {
+             auto* page = new EmerytZusPage(ctx_, slot);
+             page->AttachIndexDialogs({[this] { return TabelaWynagrodzen.get(); },
+                                       [this] { return TabelaWynagrodzen20.get(); },
+                                       [this] { return TabelaWaloryzacyjna.get(); }});
+             return page;
+         }},
     };
-    for (const auto& t : tabs) {
-        const int i = plec->addTab(t.page, QString::fromUtf8(t.caption));
-        plec->setTabToolTip(i, QString::fromUtf8(t.hint));
+    for (int i = 0; i < static_cast<int>(tabs_.size()); ++i) {
+        Tab& tab = tabs_[i];
+        tab.slot = new QWidget;
+        auto* slotLayout = new QVBoxLayout(tab.slot);
+        slotLayout->setContentsMargins(0, 0, 0, 0);
+        tab.make = specs[i].make;
+        plec->addTab(tab.slot, QString::fromUtf8(specs[i].caption));
+        plec->setTabToolTip(i, QString::fromUtf8(specs[i].hint));
     }
+    EnsurePage(0);
     plec->setCurrentIndex(0);
+    connect(plec, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index >= 0) EnsurePage(index);
+    });
     connect(plec, &QTabWidget::currentChanged, this, &TKalkulator_Finansowy::plecChange);
 
     auto* layout = new QVBoxLayout(this);
@@ -125,7 +141,6 @@ TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* par
     layout->addWidget(top);
     layout->addWidget(plec, 1);
 
-    ConnectPageButtons();
     connect(Wyjscie, &QPushButton::clicked, this, &TKalkulator_Finansowy::WyjscieClick);
 
     resize(780, 718);
@@ -136,13 +151,49 @@ TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* par
     connect(InformacjaForm.get(), &TInformacja::okPressed, TabSheet1, &PlacePage::ResetAllowancesPanel);
     TabelaWynagrodzen = std::make_unique<TTabelaWynagrodzen>(ctx_, this);
     WatchSalaryDialog(TabelaWynagrodzen.get());
-    TabSheet9->AttachIndexDialogs({[this] { return TabelaWynagrodzen.get(); },
-                                   [this] { return TabelaWynagrodzen20.get(); },
-                                   [this] { return TabelaWaloryzacyjna.get(); }});
 }
 
 void TKalkulator_Finansowy::WatchSalaryDialog(SalaryIndexDialog* dialog) {
-    connect(dialog, &SalaryIndexDialog::baseIndexShown, TabSheet9, &EmerytZusPage::ShowBaseIndex);
+    connect(dialog, &SalaryIndexDialog::baseIndexShown, this,
+            [this](const QString& caption) { TabSheet9->ShowBaseIndex(caption); });
+}
+
+QWidget* TKalkulator_Finansowy::EnsurePage(int index) {
+    Tab& tab = tabs_[index];
+    if (tab.page || tab.building) return tab.page;
+    tab.building = true;
+    tab.page = tab.make(tab.slot);
+    tab.building = false;
+    tab.make = nullptr;
+    tab.slot->layout()->addWidget(tab.page);
+    // A child added to a shown widget stays hidden until shown itself.
+    if (tab.slot->isVisible()) tab.page->show();
+    ConnectPageButtons(tab.page);
+    if (startDay_) StartPage(*tab.page);
+    return tab.page;
+}
+
+void TKalkulator_Finansowy::StartPage(Page& page) {
+    // Start values are written as before the window is shown: the late checks stay idle.
+    const bool shown = ctx_.mainWindowShown;
+    ctx_.mainWindowShown = false;
+    page.StartUp(*startDay_);
+    ctx_.mainWindowShown = shown;
+}
+
+void TKalkulator_Finansowy::StartPages(const QDate& today) {
+    startDay_ = today;
+    for (Tab& tab : tabs_)
+        if (tab.page) StartPage(*tab.page);
+}
+
+void TKalkulator_Finansowy::BuildDeferredControls() {
+    for (int i = 0; i < static_cast<int>(tabs_.size()); ++i) EnsurePage(i);
+}
+
+void TKalkulator_Finansowy::ShowPage(QWidget* page) {
+    for (const Tab& tab : tabs_)
+        if (tab.page == page) plec->setCurrentWidget(tab.slot);
 }
 
 TKalkulator_Finansowy::~TKalkulator_Finansowy() = default;
@@ -153,9 +204,9 @@ HelpWindow& TKalkulator_Finansowy::Help() {
     return *help_;
 }
 
-void TKalkulator_Finansowy::ConnectPageButtons() {
-    auto wire = [this](const char* name, void (TKalkulator_Finansowy::*slot)()) {
-        if (auto* b = plec->findChild<QPushButton*>(QString::fromLatin1(name)))
+void TKalkulator_Finansowy::ConnectPageButtons(QWidget* page) {
+    auto wire = [this, page](const char* name, void (TKalkulator_Finansowy::*slot)()) {
+        if (auto* b = page->findChild<QPushButton*>(QString::fromLatin1(name)))
             connect(b, &QPushButton::clicked, this, slot);
     };
     wire("WyjsciePom", &TKalkulator_Finansowy::WyjsciePomClick);

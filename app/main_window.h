@@ -2,18 +2,23 @@
 // calculator pages.
 #pragma once
 
+#include <QDate>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "pensions/fund_projection.h"
 #include "widgets/common/ui_context.h"
+#include "widgets/common/widget_fields.h"
 
 namespace tolvex {
 
+class Page;
 class PlacePage;
 class SkladkiZusPage;
 class OdsetkiPrzelicznikPage;
@@ -48,7 +53,21 @@ class OnFirstUse {
     std::unique_ptr<T> made_;
 };
 
-class TKalkulator_Finansowy : public QWidget {
+// A tab page built the first time it is needed: when its tab is chosen, when code asks for it
+// here, or when a calculation looks for one of its controls. Reads as a pointer to the page.
+template <class T>
+class PageOnFirstUse {
+  public:
+    explicit PageOnFirstUse(std::function<QWidget*()> ensure) : ensure_(std::move(ensure)) {}
+    T* get() const { return static_cast<T*>(ensure_()); }
+    T* operator->() const { return get(); }
+    operator T*() const { return get(); }
+
+  private:
+    std::function<QWidget*()> ensure_;
+};
+
+class TKalkulator_Finansowy : public QWidget, public DeferredControls {
     Q_OBJECT
   public:
     // `messages` receives every message of the program; the window does not own it.
@@ -63,16 +82,27 @@ class TKalkulator_Finansowy : public QWidget {
     QPushButton* Wyjscie;
     QTabWidget* plec;
 
-    PlacePage* TabSheet1;
-    SkladkiZusPage* TabSheet2;
-    OdsetkiPrzelicznikPage* TabSheet3;
-    OdsetkiPodatkowePage* TabSheet4;
-    DanePoczatkowePage* TabSheet5;
-    EmerytIIPage* TabSheet6;
-    EmerytIIIPage* TabSheet7;
-    RatyKredytPage* TabSheet8;
-    InformacjaPage* Informacja;
-    EmerytZusPage* TabSheet9;
+    // Only "Płace", the page shown at start, is built with the window: building and laying out
+    // the other nine took a third of the start-up.
+    PageOnFirstUse<PlacePage> TabSheet1{[this] { return EnsurePage(0); }};
+    PageOnFirstUse<SkladkiZusPage> TabSheet2{[this] { return EnsurePage(1); }};
+    PageOnFirstUse<OdsetkiPrzelicznikPage> TabSheet3{[this] { return EnsurePage(2); }};
+    PageOnFirstUse<OdsetkiPodatkowePage> TabSheet4{[this] { return EnsurePage(3); }};
+    PageOnFirstUse<DanePoczatkowePage> TabSheet5{[this] { return EnsurePage(4); }};
+    PageOnFirstUse<EmerytIIPage> TabSheet6{[this] { return EnsurePage(5); }};
+    PageOnFirstUse<EmerytIIIPage> TabSheet7{[this] { return EnsurePage(6); }};
+    PageOnFirstUse<RatyKredytPage> TabSheet8{[this] { return EnsurePage(7); }};
+    PageOnFirstUse<InformacjaPage> Informacja{[this] { return EnsurePage(8); }};
+    PageOnFirstUse<EmerytZusPage> TabSheet9{[this] { return EnsurePage(9); }};
+
+    // Gives every page built from now on its start values of `today`, and those built so far
+    // at once, in tab order; each as if the window were still hidden.
+    void StartPages(const QDate& today);
+    // Builds the pages not built yet.
+    void BuildDeferredControls() override;
+    bool PageBuilt(int index) const { return tabs_[index].page != nullptr; }
+    // Brings the tab holding `page` to the front.
+    void ShowPage(QWidget* page);
 
     // Created right after the main window, shown once at start-up.
     std::unique_ptr<TInformacja> InformacjaForm;
@@ -106,7 +136,15 @@ class TKalkulator_Finansowy : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void ConnectPageButtons();
+    struct Tab {
+        QWidget* slot = nullptr;  // the tab's own widget; the page goes inside it
+        std::function<Page*(QWidget* slot)> make;
+        Page* page = nullptr;
+        bool building = false;
+    };
+    QWidget* EnsurePage(int index);
+    void StartPage(Page& page);
+    void ConnectPageButtons(QWidget* page);
     // The ZUS page shows the base index a salary dialog computes.
     void WatchSalaryDialog(SalaryIndexDialog* dialog);
 
@@ -116,6 +154,8 @@ class TKalkulator_Finansowy : public QWidget {
     HelpWindow* help_ = nullptr;
     // The font the last printout left on the printer; the next one starts with it.
     PrintFont printFont_;
+    std::array<Tab, 10> tabs_;
+    std::optional<QDate> startDay_;
 };
 
 }  // namespace tolvex

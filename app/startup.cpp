@@ -18,12 +18,10 @@ namespace tolvex {
 void StartUp(TKalkulator_Finansowy& w, const QDate& today) {
     QApplication::setApplicationName(QStringLiteral("tolvex"));
     // The decimal separator is fixed to "," by the amount texts; nothing depends on the locale.
-    w.TabSheet1->StartUp(today);  // tax year, cost type and the payroll result fields
-    w.TabSheet3->StartUp(today);  // bank interest
-    w.TabSheet4->StartUp(today);  // tax and statutory interest
-    w.TabSheet5->StartUp(today);  // rate settings: locked
-    w.TabSheet8->StartUp(today);  // loan dates and mode
-    w.TabSheet9->StartUp(today);  // ZUS pension inputs
+    // Payroll: tax year, cost type and result fields; then bank interest, tax and statutory
+    // interest, the locked rate settings, loan dates and mode, ZUS pension inputs, each page
+    // when it is built.
+    w.StartPages(today);
     w.TabelaWynagrodzen->LabelSredniWskaznik->setText(QStringLiteral("100"));
     w.Context().execModal(*w.InformacjaForm);
     w.TabSheet1->SetAwardFlag(true);

@@ -33,6 +33,7 @@ class Program {
             return dialog.result();
         };
         StartUp(window, QDate(2025, 3, 15));
+        window.BuildDeferredControls();  // controls of every page looked up by name
         window.show();
         QApplication::processEvents();
     }

@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
     QString savePath;
     window.Context().chooseSaveFile = [&](const QString&, const QString&) { return savePath; };
     tolvex::StartUp(window, QDate(2025, 3, 15));
+    window.BuildDeferredControls();  // controls of every page looked up by name
     window.move(0, 0);
     window.show();
     const auto settle = [] {

@@ -40,6 +40,7 @@ int main(int argc, char* argv[]) {
         return static_cast<int>(QDialog::Accepted);
     };
     tolvex::StartUp(window, QDate(2025, 3, 15));
+    window.BuildDeferredControls();  // controls of every page looked up by name
     window.show();
     QApplication::processEvents();
     auto set = [&](const char* name, const char* text) {

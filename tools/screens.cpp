@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
         return 1;
     };
     tolvex::StartUp(window, today);
+    window.BuildDeferredControls();  // controls of every page looked up by name
     window.show();
     auto save = [&](const QString& name) {
         for (int i = 0; i < 5; ++i) QApplication::processEvents();

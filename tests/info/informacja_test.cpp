@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include "app/startup.h"
+#include "info/informacja_page.h"
 #include "info/link_label.h"
 #include "info/maker.h"
 #include "support/ui_fixture.h"
@@ -21,15 +22,16 @@ TEST_F(InformacjaTest, LinksOpenThroughTheShellAndRestoreTheirCaptions) {
     Start();
     Record();
     TInformacja& dialog = *window->InformacjaForm;
-    emit Find<LinkLabel>("LabelInternet")->clicked();  // the page's
-    emit Find<LinkLabel>("LabelPoczta")->clicked();
+    InformacjaPage& page = *window->Informacja;
+    emit page.LabelInternet->clicked();
+    emit page.LabelPoczta->clicked();
     dialog.LabelInternetClick();
     dialog.LabelPocztaClick();
     const std::string mail = "mailto:autor@tolvex.example";
     EXPECT_EQ(opened, (std::vector<std::string>{maker::kProgramPage.toStdString(), mail,
                                                 "http://www.tolvex.example", mail}));
     EXPECT_EQ(
-        std::tuple(Text("LabelInternet"), Text("LabelPoczta"), dialog.LabelInternet->text(),
+        std::tuple(page.LabelInternet->text(), page.LabelPoczta->text(), dialog.LabelInternet->text(),
                    dialog.LabelPoczta->text()),
         std::tuple(maker::kHomePage, maker::kMail, QString("https://www.tolvex.example"), maker::kMail));
 }

@@ -345,7 +345,7 @@ TEST_F(PensionPagesTest, FundBadInput) {
           "SkladkaMiesieczna", "KwotaPoczatkowa", "ProwizjaFE", "OplataZE", "ZyskFE", "InflacjaRoczna"}) {
         SCOPED_TRACE(name);
         for (QWidget* w = Find(name); w; w = w->parentWidget())
-            if (qobject_cast<FundPage*>(w)) window->plec->setCurrentWidget(w);
+            if (qobject_cast<FundPage*>(w)) window->ShowPage(w);
         Type(name, "x");
         EXPECT_EQ(Messages(), Texts{"Błędnie napisana liczba "});
         EXPECT_EQ(Str(name), "");

@@ -31,6 +31,10 @@ class MainWindowTest : public ::testing::Test {
     template <class T = QWidget>
     T* Find(const char* name) const {
         T* w = window->findChild<T*>(QString::fromUtf8(name));
+        if (!w) {  // on a page not built yet
+            window->BuildDeferredControls();
+            w = window->findChild<T*>(QString::fromUtf8(name));
+        }
         if (!w && window->objectName() == QString::fromUtf8(name)) w = qobject_cast<T*>(window.get());
         EXPECT_NE(w, nullptr) << "no control " << name;
         return w;

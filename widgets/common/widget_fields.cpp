@@ -19,6 +19,10 @@ namespace tolvex {
 
 QWidget* FindControl(const QWidget* root, const QString& name) {
     if (root->objectName() == name) return const_cast<QWidget*>(root);
+    if (QWidget* found = root->findChild<QWidget*>(name)) return found;
+    auto* deferred = dynamic_cast<DeferredControls*>(root->window());
+    if (!deferred) return nullptr;
+    deferred->BuildDeferredControls();
     return root->findChild<QWidget*>(name);
 }
 

@@ -25,6 +25,16 @@ class WidgetFieldSource : public FieldSource {
     const QWidget* root_;
 };
 
+// A window that builds some of its controls only when first needed. A name looked up under
+// it and not found makes it build the rest, so calculations see every control.
+class DeferredControls {
+  public:
+    virtual void BuildDeferredControls() = 0;
+
+  protected:
+    ~DeferredControls() = default;
+};
+
 QWidget* FindControl(const QWidget* root, const QString& name);
 // Sets the text of a line edit, label, button or text box found by name.
 void SetControlText(const QWidget* root, const QString& name, const QString& text);

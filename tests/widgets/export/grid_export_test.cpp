@@ -113,7 +113,7 @@ TEST_F(GridExportTest, CopyTakesTheSelectionAsTabSeparatedCells) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         auto* grid = Find<QTableWidget>(c.grid);
-        window->plec->setCurrentWidget(grid->parentWidget());  // the page, so the grid can take the focus
+        window->ShowPage(grid->parentWidget());  // the page, so the grid can take the focus
         grid->clearSelection();
         if (c.range.rowCount() > 0) grid->setRangeSelected(c.range, true);
         grid->setFocus();
