@@ -47,7 +47,7 @@ if [ -n "$baseline" ]; then
   # The same probe in the older tree: the probe links that tree's main() and libraries.
   rm -rf "$scratch/baseline/bench"
   cp -r bench "$scratch/baseline/bench"
-  grep -q '^add_subdirectory(bench)' "$scratch/baseline/CMakeLists.txt" ||
+  grep -q 'add_subdirectory(bench)' "$scratch/baseline/CMakeLists.txt" ||
     echo 'add_subdirectory(bench)' >>"$scratch/baseline/CMakeLists.txt"
   build "$scratch/baseline" "$scratch/baseline/build-bench" tolvex_startup_probe
   names+=("$(git rev-parse --short "$baseline")")
