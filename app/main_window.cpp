@@ -27,6 +27,15 @@
 #include "widgets/printing/qt_print_canvas.h"
 
 namespace tolvex {
+namespace {
+
+// Builds a page that needs nothing but the context, inside its tab's slot.
+template <class T>
+std::function<Page*(QWidget* slot)> Builder(UiContext& ctx) {
+    return [&ctx](QWidget* slot) { return new T(ctx, slot); };
+}
+
+}  // namespace
 
 TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* parent)
     : QWidget(parent),
@@ -92,25 +101,22 @@ TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* par
         std::function<Page*(QWidget* slot)> make;
     };
     const TabSpec specs[] = {
-        {"Płace", "Wyliczanie płacy", [this](QWidget* slot) { return new PlacePage(ctx_, slot); }},
+        {"Płace", "Wyliczanie płacy", Builder<PlacePage>(ctx_)},
         {"Skł. ZUS", "Składki ZUS wyliczone dla płacy podanej w poprzedniej zakładce",
-         [this](QWidget* slot) { return new SkladkiZusPage(ctx_, slot); }},
+         Builder<SkladkiZusPage>(ctx_)},
         {"Odsetki, przelicznik", "Obliczanie odsetek bankowych, przeliczniki",
-         [this](QWidget* slot) { return new OdsetkiPrzelicznikPage(ctx_, slot); }},
+         Builder<OdsetkiPrzelicznikPage>(ctx_)},
         {"Odsetki podat.", "Wyliczanie odsetek podatkowych i ustawowych",
-         [this](QWidget* slot) { return new OdsetkiPodatkowePage(ctx_, slot); }},
-        {"Dane pocz.", "Dane stratowe Kalkulatora",
-         [this](QWidget* slot) { return new DanePoczatkowePage(ctx_, slot); }},
+         Builder<OdsetkiPodatkowePage>(ctx_)},
+        {"Dane pocz.", "Dane stratowe Kalkulatora", Builder<DanePoczatkowePage>(ctx_)},
         {"Emeryt II", "Obliczanie emerytury z II filaru",
          [this](QWidget* slot) {
              return new EmerytIIPage(ctx_, fundRows_, TabSheet1->EditKosztyUzyskPrzychodu, slot);
          }},
         {"Emeryt III", "",
          [this](QWidget* slot) { return new EmerytIIIPage(ctx_, fundRows_, *TabSheet6, slot); }},
-        {"Raty-kredyt", "Obilczanie rat i kredytu",
-         [this](QWidget* slot) { return new RatyKredytPage(ctx_, slot); }},
-        {"Informacja", "Informacja o programie",
-         [this](QWidget* slot) { return new InformacjaPage(ctx_, slot); }},
+        {"Raty-kredyt", "Obilczanie rat i kredytu", Builder<RatyKredytPage>(ctx_)},
+        {"Informacja", "Informacja o programie", Builder<InformacjaPage>(ctx_)},
         {"Emeryt ZUS", "Emerytura z ZUS",
          [this](QWidget* slot) {
              auto* page = new EmerytZusPage(ctx_, slot);

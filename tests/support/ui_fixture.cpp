@@ -63,8 +63,7 @@ void MainWindowTest::ExpectShown(const std::string& names, bool shown) const {
 void MainWindowTest::Fill(std::string_view list) {
     ForEachField(list, [this](const std::string& name, const std::string& value, bool text) {
         if (text) return Set(name.c_str(), value);
-        window->BuildDeferredControls();
-        if (window->findChild<RadioGroup*>(QString::fromStdString(name)))
+        if (qobject_cast<RadioGroup*>(FindControl(window.get(), QString::fromStdString(name))))
             return Choose(name.c_str(), std::stoi(value));
         Find<QAbstractSlider>(name.c_str())->setValue(std::stoi(value));
     });
