@@ -86,12 +86,12 @@ int main(int argc, char** argv) {
         savePath = dir + QLatin1Char('/') + name + ".csv";
         e->ZapiszCsv->trigger();
         e->Wykres->trigger();
-        tolvex::ChartWindow* chart = e->OpenChart();
+        QWidget* chart = e->OpenChart();
         chart->move(20, 20);
         settle();
         chart->grab().save(dir + QLatin1Char('/') + name + "-chart-window.png");
         savePath = dir + QLatin1Char('/') + name + "-chart.png";
-        chart->ZapiszPng->click();
+        chart->findChild<QPushButton*>("ZapiszPng")->click();
         chart->close();
         settle();
     };

@@ -206,6 +206,7 @@ ChartWindow::ChartWindow(const ChartSpec& spec, UiContext& ctx, QString fileStem
     setObjectName(QStringLiteral("OknoWykresu"));
     setWindowTitle(QStringLiteral("Wykres – ") + Q(spec.Title));
     area_ = new QWidget(this);
+    area_->setObjectName(QStringLiteral("Wykresy"));
     auto* charts = new QVBoxLayout(area_);
     charts->setContentsMargins(0, 0, 0, 0);
     for (const ChartPanel& panel : spec.Panels) {

@@ -9,7 +9,7 @@
 #include "core/amount/amount.h"
 #include "widgets/common/qt_text.h"
 #include "widgets/common/ui_context.h"
-#include "widgets/export/chart_window.h"
+#include "widgets/export/chart_module.h"
 #include "widgets/export/save_file.h"
 
 namespace tolvex {
@@ -104,11 +104,11 @@ void GridExport::ZapiszCsvClick() {
 void GridExport::WykresClick() {
     if (data_.Chart.Empty()) return;
     if (chart_) chart_->close();
-    try {
-        chart_ = new ChartWindow(data_.Chart, ctx_, Q(data_.FileStem), grid_->window());
-    } catch (const ConversionError& error) {
-        return ctx_.Say(error.what());
-    }
+    std::string problem;
+    ChartWindowFactory* charts = LoadChartModule(ChartModuleDirs(), problem);
+    if (!charts) return ctx_.Say(problem, {}, Message::Kind::Error);
+    chart_ = charts->Open(data_.Chart, ctx_, Q(data_.FileStem), grid_->window(), problem);
+    if (!chart_) return ctx_.Say(problem);
     chart_->setAttribute(Qt::WA_DeleteOnClose);
     chart_->show();
 }

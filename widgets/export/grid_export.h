@@ -8,9 +8,9 @@
 #include <QPointer>
 
 #include "core/export/export_table.h"
-#include "widgets/export/chart_window.h"
 
 class QTableWidget;
+class QWidget;
 
 namespace tolvex {
 
@@ -31,7 +31,7 @@ class GridExport : public QObject {
     // no cell is selected.
     QString CopyText() const;
     // The chart window "Wykres…" opened last, while it is open.
-    ChartWindow* OpenChart() const { return chart_; }
+    QWidget* OpenChart() const { return chart_; }
 
     QAction* Kopiuj;
     QAction* ZapiszCsv;
@@ -46,7 +46,7 @@ class GridExport : public QObject {
     QTableWidget* grid_;
     UiContext& ctx_;
     GridExportData data_;
-    QPointer<ChartWindow> chart_;
+    QPointer<QWidget> chart_;
 };
 
 }  // namespace tolvex

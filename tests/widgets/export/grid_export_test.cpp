@@ -5,16 +5,19 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QChartView>
 #include <QClipboard>
 #include <QDir>
 #include <QImage>
 #include <QLineSeries>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "support/ui_fixture.h"
 #include "widgets/common/qt_text.h"
+#include "widgets/export/chart_module.h"
 #include "widgets/export/save_file.h"
 
 namespace tolvex::testing {
@@ -70,8 +73,8 @@ TEST_F(GridExportTest, EveryGridHasTheMenuAndAChartOfItsRows) {
         ASSERT_NE(e->OpenChart(), nullptr);
         const int points = c.points ? c.points : grid->rowCount() - c.headingRows;
         std::vector<std::string> names;
-        for (QChart* chart : e->OpenChart()->Charts())
-            for (QAbstractSeries* s : chart->series()) {
+        for (auto* view : e->OpenChart()->findChildren<QChartView*>())
+            for (QAbstractSeries* s : view->chart()->series()) {
                 qsizetype count = -1;
                 if (auto* line = qobject_cast<QLineSeries*>(s)) count = line->count();
                 if (auto* area = qobject_cast<QAreaSeries*>(s)) count = area->upperSeries()->count();
@@ -86,10 +89,23 @@ TEST_F(GridExportTest, EveryGridHasTheMenuAndAChartOfItsRows) {
         QTemporaryDir dir;
         const QString png = dir.filePath("wykres.png");
         window->Context().chooseSaveFile = [&](const QString&, const QString&) { return png; };
-        e->OpenChart()->ZapiszPng->click();
-        EXPECT_EQ(QImage(png).size(), e->OpenChart()->Picture().size());
+        e->OpenChart()->findChild<QPushButton*>("ZapiszPng")->click();
+        EXPECT_EQ(QImage(png).size(), e->OpenChart()->findChild<QWidget*>("Wykresy")->grab().size());
         e->OpenChart()->close();
     }
+}
+
+// A program installed without its chart module says so instead of opening nothing.
+TEST(ChartModule, MissingModuleIsReportedInPolish) {
+    QTemporaryDir empty;
+    std::string problem;
+    EXPECT_EQ(LoadChartModule({empty.path()}, problem), nullptr);
+    EXPECT_EQ(
+        problem,
+        "Nie można pokazać wykresu: brak modułu wykresów programu (libtolvex_charts.so) albo nie daje się "
+        "go wczytać. Zainstaluj program ponownie.");
+    problem.clear();
+    EXPECT_NE(LoadChartModule(ChartModuleDirs(), problem), nullptr) << problem;
 }
 
 // Ctrl+C on the grid: the selection, or the whole table with nothing selected; amounts
