@@ -14,9 +14,11 @@ int main(int argc, char* argv[]) {
     // The installed desktop entry's name: Wayland and the task list match the windows to it.
     QGuiApplication::setDesktopFileName(QStringLiteral("pl.tolvex.Tolvex"));
     // PNG renditions of the installed SVG icon (tools/icon_png.cpp), read as PNG without guessing
-    // the format: the SVG icon engine, Qt Svg and the image plugins slowed the start-up.
+    // the format: the SVG icon engine, Qt Svg and the image plugins slowed the start-up. Up to
+    // 64 pixels: every window sends each size to the X server, and a 128-pixel one cost the
+    // information window 4 ms; docks and task lists draw the desktop entry's scalable icon.
     QIcon icon;
-    for (int size : {16, 32, 64, 128}) {
+    for (int size : {16, 32, 64}) {
         QImageReader png(QStringLiteral(":/icons/tolvex-%1.png").arg(size), "png");
         png.setAutoDetectImageFormat(false);
         icon.addPixmap(QPixmap::fromImage(png.read()));

@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QIcon icon(QString::fromLocal8Bit(argv[1]));
-    for (int size : {16, 32, 64, 128}) {
+    for (int size : {16, 32, 64}) {
         const QString path =
             QStringLiteral("%1/tolvex-%2.png").arg(QString::fromLocal8Bit(argv[2])).arg(size);
         if (!icon.pixmap(size).save(path)) return 1;
