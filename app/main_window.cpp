@@ -39,6 +39,11 @@ std::function<Page*(QWidget* slot)> Builder(UiContext& ctx) {
 
 TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* parent)
     : QWidget(parent),
+      TabelaWynagrodzen([this] {
+          auto dialog = std::make_unique<TTabelaWynagrodzen>(ctx_, this);
+          WatchSalaryDialog(dialog.get());
+          return dialog;
+      }),
       TabelaWaloryzacyjna([this] { return std::make_unique<TTabelaWaloryzacyjna>(ctx_, this); }),
       TabelaWynagrodzen20([this] {
           auto dialog = std::make_unique<TTabelaWynagrodzen20>(ctx_, this);
@@ -155,8 +160,6 @@ TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* par
     InformacjaForm = std::make_unique<TInformacja>(ctx_, this);
     InformacjaForm->setWindowFlag(Qt::Window);
     connect(InformacjaForm.get(), &TInformacja::okPressed, TabSheet1, &PlacePage::ResetAllowancesPanel);
-    TabelaWynagrodzen = std::make_unique<TTabelaWynagrodzen>(ctx_, this);
-    WatchSalaryDialog(TabelaWynagrodzen.get());
 }
 
 void TKalkulator_Finansowy::WatchSalaryDialog(SalaryIndexDialog* dialog) {

@@ -106,10 +106,10 @@ class TKalkulator_Finansowy : public QWidget, public DeferredControls {
 
     // Created right after the main window, shown once at start-up.
     std::unique_ptr<TInformacja> InformacjaForm;
-    // The index dialogs of the ZUS page, hidden, kept with their cells. The ten-year table holds
-    // a start-up value; the other two are built when the page first needs them (few users open
-    // them, and building them took a twentieth of the start-up).
-    std::unique_ptr<TTabelaWynagrodzen> TabelaWynagrodzen;
+    // The index dialogs of the ZUS page, hidden, kept with their cells, each built when the page
+    // first needs it (few users open them, and building them took a twentieth of the start-up).
+    // The ten-year table's start-up index, "100", is the one it is built with.
+    OnFirstUse<TTabelaWynagrodzen> TabelaWynagrodzen;
     OnFirstUse<TTabelaWaloryzacyjna> TabelaWaloryzacyjna;
     OnFirstUse<TTabelaWynagrodzen20> TabelaWynagrodzen20;
 

@@ -22,7 +22,6 @@ void StartUp(TKalkulator_Finansowy& w, const QDate& today) {
     // interest, the locked rate settings, loan dates and mode, ZUS pension inputs, each page
     // when it is built.
     w.StartPages(today);
-    w.TabelaWynagrodzen->LabelSredniWskaznik->setText(QStringLiteral("100"));
     w.Context().execModal(*w.InformacjaForm);
     w.TabSheet1->SetAwardFlag(true);
 }

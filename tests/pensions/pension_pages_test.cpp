@@ -72,8 +72,9 @@ TEST_F(PensionPagesTest, ZusStartUpValues) {
         true);
     // The dates, the life expectancy and the salary are those the reference cases start from.
     EXPECT_EQ(Strs("LabelSredniaWaloryzacja EditPodstawaKapitalu EditMcNieSkl LabelMiesiecznaEmerytura "
-                   "LabelInformacjaOEmeryturze LabelSredniWskaznik"),
-              "Waloryzacja 0%|1220,89|0|Emerytura/mc|Emerytura po osiągnięciu wieku 65 lat|100");
+                   "LabelInformacjaOEmeryturze"),
+              "Waloryzacja 0%|1220,89|0|Emerytura/mc|Emerytura po osiągnięciu wieku 65 lat");
+    EXPECT_EQ(window->TabelaWynagrodzen->LabelSredniWskaznik->text(), "100");
 }
 
 TEST_F(PensionPagesTest, ZusBirthDateLaysThePageOut) {
