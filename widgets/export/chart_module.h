@@ -18,9 +18,9 @@ struct UiContext;
 class ChartWindowFactory {
   public:
     virtual ~ChartWindowFactory() = default;
-    // A new window with the charts of `spec`, belonging to `parent`; nullptr, with the Polish
+    // A new window with the charts of `chart`, belonging to `parent`; nullptr, with the Polish
     // reason in `problem`, when a number cannot be shown.
-    virtual QWidget* Open(const ChartSpec& spec, UiContext& ctx, const QString& fileStem, QWidget* parent,
+    virtual QWidget* Open(const ChartSpec& chart, UiContext& ctx, const QString& fileStem, QWidget* parent,
                           std::string& problem) = 0;
 };
 

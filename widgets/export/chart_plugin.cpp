@@ -13,11 +13,11 @@ class ChartPlugin : public QObject, public ChartWindowFactory {
     Q_INTERFACES(tolvex::ChartWindowFactory)
 
   public:
-    QWidget* Open(const ChartSpec& spec, UiContext& ctx, const QString& fileStem, QWidget* parent,
+    QWidget* Open(const ChartSpec& chart, UiContext& ctx, const QString& fileStem, QWidget* parent,
                   std::string& problem) override {
         // Caught here: the module and the program each have their own copy of the type.
         try {
-            return new ChartWindow(spec, ctx, fileStem, parent);
+            return new ChartWindow(chart, ctx, fileStem, parent);
         } catch (const ConversionError& error) {
             problem = error.what();
             return nullptr;
