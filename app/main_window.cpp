@@ -1,6 +1,8 @@
 #include "app/main_window.h"
 
 #include <QDesktopServices>
+#include <QDialog>
+#include <QEventLoop>
 #include <QFont>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -35,6 +37,16 @@ std::function<Page*(QWidget* slot)> Builder(UiContext& ctx) {
     return [&ctx](QWidget* slot) { return new T(ctx, slot); };
 }
 
+// As QDialog::exec(), without making the dialog modal.
+int RunAlone(QDialog& dialog) {
+    QEventLoop loop;
+    QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+    dialog.setResult(QDialog::Rejected);
+    dialog.show();
+    loop.exec(QEventLoop::DialogExec);
+    return dialog.result();
+}
+
 }  // namespace
 
 TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* parent)
@@ -57,7 +69,10 @@ TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* par
     QFont base(QStringLiteral("Liberation Sans"), 9);
     base.setStyleHint(QFont::SansSerif);
     setFont(base);
-    ctx_.execModal = [](QDialog& dialog) { return dialog.exec(); };
+    // Until the main window shows there is no window for a dialog to hold off (the start-up
+    // information window), so it runs without modality: closing a modal window makes Qt ask
+    // the X server where the pointer is, and start-up waited for the server to redraw first.
+    ctx_.execModal = [this](QDialog& dialog) { return isVisible() ? dialog.exec() : RunAlone(dialog); };
     ctx_.showHelp = [this](int topic) { Help().ShowTopic(topic); };
     printFont_ = PrintFont{S(QGuiApplication::font().family()), QGuiApplication::font().pointSize()};
     ctx_.makePrintCanvas = [this](const std::string& reportName) -> std::unique_ptr<PrintCanvas> {

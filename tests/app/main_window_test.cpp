@@ -1,4 +1,7 @@
+#include <QApplication>
+#include <QDialog>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "app/help_window.h"
 #include "support/ui_fixture.h"
@@ -75,6 +78,25 @@ TEST_F(MainWindowFrame, EveryExitButtonClosesTheWindow) {
         Start();
         Press(name);
         EXPECT_FALSE(window->isVisible());
+    }
+}
+
+// Before the main window shows, a dialog has nothing to hold off and runs without modality
+// (closing a modal window held start-up); afterwards it is modal. Either way it returns its result.
+TEST_F(MainWindowFrame, DialogsAreModalOnceTheMainWindowShows) {
+    window = std::make_unique<TKalkulator_Finansowy>(sink);
+    for (bool shown : {false, true}) {
+        SCOPED_TRACE(shown);
+        window->setVisible(shown);
+        QDialog dialog(window.get());
+        bool modal = !shown;
+        QTimer::singleShot(0, &dialog, [&] {
+            modal = dialog.isModal() || QApplication::activeModalWidget() == &dialog;
+            dialog.done(7);
+        });
+        EXPECT_EQ(window->Context().execModal(dialog), 7);
+        EXPECT_EQ(modal, shown);
+        EXPECT_FALSE(dialog.isVisible());
     }
 }
 
