@@ -7,6 +7,7 @@
 #include "app/platform_translations.h"
 #include "app/qt_message_sink.h"
 #include "app/startup.h"
+#include "app/style_images.h"
 #include "app/tolvex_application.h"
 
 int main(int argc, char* argv[]) {
@@ -24,6 +25,7 @@ int main(int argc, char* argv[]) {
         icon.addPixmap(QPixmap::fromImage(png.read()));
     }
     app.setWindowIcon(icon);
+    tolvex::PreloadFusionGroupBoxFrame();
     tolvex::InstallPolishPlatformTexts(app);
     tolvex::QtMessageSink messages(nullptr);
     app.SetMessageSink(&messages);
