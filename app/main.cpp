@@ -27,6 +27,10 @@ int main(int argc, char* argv[]) {
     app.setWindowIcon(icon);
     tolvex::PreloadFusionGroupBoxFrame();
     tolvex::InstallPolishPlatformTexts(app);
+    // Every window in the main window's font, Qt's own helpers included (a text field lays its
+    // text out once in the application font before taking its own): start-up reads and hints
+    // one typeface.
+    QApplication::setFont(tolvex::TKalkulator_Finansowy::WindowFont());
     tolvex::QtMessageSink messages(nullptr);
     app.SetMessageSink(&messages);
     tolvex::TKalkulator_Finansowy window(messages);

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QFont>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -65,16 +66,16 @@ TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* par
     setObjectName(QStringLiteral("TKalkulator_Finansowy"));
     setWindowTitle(QStringLiteral("TOLVEX – kalkulator finansowy · ") + maker::kHomePage);
     ctx_.messages = &messages;
-    // A compact sans serif, close to the classic 8-point dialog font, so all ten tabs fit.
-    QFont base(QStringLiteral("Liberation Sans"), 9);
-    base.setStyleHint(QFont::SansSerif);
+    const QFont base = WindowFont();
     setFont(base);
     // Until the main window shows there is no window for a dialog to hold off (the start-up
     // information window), so it runs without modality: closing a modal window makes Qt ask
     // the X server where the pointer is, and start-up waited for the server to redraw first.
     ctx_.execModal = [this](QDialog& dialog) { return isVisible() ? dialog.exec() : RunAlone(dialog); };
     ctx_.showHelp = [this](int topic) { Help().ShowTopic(topic); };
-    printFont_ = PrintFont{S(QGuiApplication::font().family()), QGuiApplication::font().pointSize()};
+    // Printouts in the desktop's own font, whatever font the program's windows use.
+    const QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    printFont_ = PrintFont{S(desktop.family()), desktop.pointSize()};
     ctx_.makePrintCanvas = [this](const std::string& reportName) -> std::unique_ptr<PrintCanvas> {
         return std::make_unique<QtPrintCanvas>(reportName, printFont_, ctx_.messages);
     };
@@ -175,6 +176,12 @@ TKalkulator_Finansowy::TKalkulator_Finansowy(MessageSink& messages, QWidget* par
     InformacjaForm = std::make_unique<TInformacja>(ctx_, this);
     InformacjaForm->setWindowFlag(Qt::Window);
     connect(InformacjaForm.get(), &TInformacja::okPressed, TabSheet1, &PlacePage::ResetAllowancesPanel);
+}
+
+QFont TKalkulator_Finansowy::WindowFont() {
+    QFont font(QStringLiteral("Liberation Sans"), 9);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
 }
 
 void TKalkulator_Finansowy::WatchSalaryDialog(SalaryIndexDialog* dialog) {

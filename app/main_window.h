@@ -72,6 +72,8 @@ class TKalkulator_Finansowy : public QWidget, public DeferredControls {
   public:
     // `messages` receives every message of the program; the window does not own it.
     explicit TKalkulator_Finansowy(MessageSink& messages, QWidget* parent = nullptr);
+    // A compact sans serif, close to the classic 8-point dialog font, so all ten tabs fit.
+    static QFont WindowFont();
     ~TKalkulator_Finansowy() override;
 
     UiContext& Context() { return ctx_; }
