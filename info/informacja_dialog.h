@@ -1,4 +1,4 @@
-// The information window shown once, modally, before the main window takes input.
+// The information window, shown once at start-up before the main window appears.
 #pragma once
 
 #include <QDialog>
