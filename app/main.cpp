@@ -1,6 +1,5 @@
 #include <QDate>
 #include <QIcon>
-#include <QImageReader>
 #include <QPixmap>
 
 #include "app/main_window.h"
@@ -19,11 +18,9 @@ int main(int argc, char* argv[]) {
     // 64 pixels: every window sends each size to the X server, and a 128-pixel one cost the
     // information window 4 ms; docks and task lists draw the desktop entry's scalable icon.
     QIcon icon;
-    for (int size : {16, 32, 64}) {
-        QImageReader png(QStringLiteral(":/icons/tolvex-%1.png").arg(size), "png");
-        png.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(png.read()));
-    }
+    for (int size : {16, 32, 64})
+        icon.addPixmap(
+            QPixmap::fromImage(tolvex::ReadPng(QStringLiteral(":/icons/tolvex-%1.png").arg(size))));
     app.setWindowIcon(icon);
     tolvex::PreloadFusionGroupBoxFrame();
     tolvex::InstallPolishPlatformTexts(app);

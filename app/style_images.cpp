@@ -32,10 +32,14 @@ QString PixmapCacheKey(const QString& path) {
            Hex(static_cast<quint64>(info.size())) + Hex(kPixmapType);
 }
 
-bool PreloadFusionGroupBoxFrame() {
-    QImageReader png(kFusionGroupBoxFrame, "png");
+QImage ReadPng(const QString& path) {
+    QImageReader png(path, "png");
     png.setAutoDetectImageFormat(false);
-    const QImage image = png.read();
+    return png.read();
+}
+
+bool PreloadFusionGroupBoxFrame() {
+    const QImage image = ReadPng(kFusionGroupBoxFrame);
     if (image.isNull()) return false;
     return QPixmapCache::insert(PixmapCacheKey(kFusionGroupBoxFrame), QPixmap::fromImage(image));
 }
